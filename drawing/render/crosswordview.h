@@ -1,7 +1,7 @@
 #pragma once
 // A crossword as its window shows it: the document plus the view state the painting reads.
 // The shell's crossword window owns one; image export and printing paint through it too.
-#include "../document/crossword.h"
+#include "drawing/document/crossword.h"
 #include "fontdescription.h"
 
 namespace render {
