@@ -108,4 +108,21 @@ std::string utf8ToCp1252(std::string_view utf8, char replacement) {
     return out;
 }
 
+char cp1252ToLower(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
+    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
+    if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<char>(b + 16);
+    if (b == 0x9F) return static_cast<char>(0xFF);
+    return byte;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (cp1252ToLower(a[i]) != cp1252ToLower(b[i])) return false;
+    }
+    return true;
+}
+
 }  // namespace platform
