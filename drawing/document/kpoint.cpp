@@ -30,6 +30,8 @@ void KPoint::MakeClue(std::string_view s) {
     copyText(text, s);
 }
 
-std::string_view KPoint::Text() const { return std::string_view(text, strnlen(text, kClueTextSize)); }
+std::string_view KPoint::Text() const {
+    return std::string_view(text, strnlen(text, kClueTextSize));
+}
 
 }  // namespace document

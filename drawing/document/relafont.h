@@ -15,7 +15,7 @@ struct RelaFont {
     std::array<std::int32_t, kLayoutEntries> widthSet;  // 1 = widthRatio set explicitly
     std::array<double, kLayoutEntries> widthRatio;
     std::array<double, kLayoutEntries> lineRaise;  // fraction of the square size
-    double reserved = 0.0;                          // stored and copied, never drawn
+    double reserved = 0.0;                         // stored and copied, never drawn
 
     RelaFont();
 

@@ -7,8 +7,10 @@
 
 namespace document {
 
-Samling::Samling(int width, int height)
-    : columns_(width, std::vector<KPoint>(height)), width_(width), height_(height) {}
+Samling::Samling(int width, int height) : width_(width), height_(height) {
+    columns_.reserve(width);
+    for (int x = 0; x < width; ++x) columns_.emplace_back(height);
+}
 
 void Samling::Resize(int newWidth, int newHeight) {
     columns_.resize(newWidth, std::vector<KPoint>(height_));
@@ -77,7 +79,10 @@ int Samling::CountAcross() const {
     Counter c;
     walkRuns(
         height_, width_, [&](int y, int x) -> const KPoint& { return At(x, y); },
-        [](int y, int x) { return std::pair{x, y}; }, std::ref(c));
+        [](int y, int x) {
+            return std::pair{x, y};
+        },
+        std::ref(c));
     return c.count;
 }
 
@@ -85,7 +90,10 @@ int Samling::CountDown() const {
     Counter c;
     walkRuns(
         width_, height_, [&](int x, int y) -> const KPoint& { return At(x, y); },
-        [](int x, int y) { return std::pair{x, y}; }, std::ref(c));
+        [](int x, int y) {
+            return std::pair{x, y};
+        },
+        std::ref(c));
     return c.count;
 }
 
@@ -93,14 +101,20 @@ void Samling::ListAcross(GridWord* records) const {
     Lister l{records};
     walkRuns(
         height_, width_, [&](int y, int x) -> const KPoint& { return At(x, y); },
-        [](int y, int x) { return std::pair{x, y}; }, std::ref(l));
+        [](int y, int x) {
+            return std::pair{x, y};
+        },
+        std::ref(l));
 }
 
 void Samling::ListDown(GridWord* records) const {
     Lister l{records};
     walkRuns(
         width_, height_, [&](int x, int y) -> const KPoint& { return At(x, y); },
-        [](int x, int y) { return std::pair{x, y}; }, std::ref(l));
+        [](int x, int y) {
+            return std::pair{x, y};
+        },
+        std::ref(l));
 }
 
 }  // namespace document

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "batch_commands.h"
+
 namespace shell {
 
 namespace {
@@ -15,7 +17,8 @@ struct BatchCommand {
 
 // Each command gets argv from its own name on.
 constexpr BatchCommand kCommands[] = {
-    {"", nullptr},
+    {"--save", runSave},
+    {"--words", runWords},
 };
 
 }  // namespace
@@ -24,7 +27,7 @@ std::optional<int> runBatchCommand(int argc, char** argv) {
     if (argc < 2) return std::nullopt;
     const std::string_view name = argv[1];
     for (const BatchCommand& command : kCommands)
-        if (command.run && command.name == name) return command.run(argc - 1, argv + 1);
+        if (command.name == name) return command.run(argc - 1, argv + 1);
     return std::nullopt;
 }
 
