@@ -6,14 +6,14 @@
 namespace render {
 
 struct DrawSettings {
-    int arrowThickness = 1;    // Piltyk, 1..30, pixels
-    int lineThickness = 1;     // Stregtyk, 0..10; 0 = no square lines
-    int letterWeight = 400;    // Bogstavtyk, 0..1000
-    int centreText = 0;        // Midtstil, low 8 bits
-    double fontSqueeze = 100;  // MasFont, percent, 6..9999
-    double squeeze = 1.0;      // Sqeeze (stored in percent)
-    double zoomPercent = 109.0;  // Zoom (stored in tenths of a percent)
-    int showSolution = 1;      // Losning
+    int arrowThickness = 1;        // Piltyk, 1..30, pixels
+    int lineThickness = 1;         // Stregtyk, 0..10; 0 = no square lines
+    int letterWeight = 400;        // Bogstavtyk, 0..1000
+    int centreText = 0;            // Midtstil, low 8 bits
+    double fontSqueeze = 100;      // MasFont, percent, 6..9999
+    double squeeze = 1.0;          // Sqeeze (stored in percent)
+    double zoomPercent = 109.0;    // Zoom (stored in tenths of a percent)
+    int showSolution = 1;          // Losning
     FontDescription clueFont;      // LedFont, LedStor; weight 600, face "Technical"
     FontDescription solutionFont;  // LosFont; face "Arial"
     Rgb clueColour = kBlack;

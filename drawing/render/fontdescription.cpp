@@ -11,11 +11,11 @@ void FontDescription::setFace(const char* face) {
 
 bool FontDescription::operator==(const FontDescription& other) const {
     return height == other.height && width == other.width && escapement == other.escapement &&
-           orientation == other.orientation && weight == other.weight &&
-           italic == other.italic && underline == other.underline &&
-           strikeOut == other.strikeOut && charSet == other.charSet &&
-           outPrecision == other.outPrecision && clipPrecision == other.clipPrecision &&
-           quality == other.quality && pitchAndFamily == other.pitchAndFamily &&
+           orientation == other.orientation && weight == other.weight && italic == other.italic &&
+           underline == other.underline && strikeOut == other.strikeOut &&
+           charSet == other.charSet && outPrecision == other.outPrecision &&
+           clipPrecision == other.clipPrecision && quality == other.quality &&
+           pitchAndFamily == other.pitchAndFamily &&
            std::strncmp(faceName, other.faceName, sizeof faceName) == 0;
 }
 
