@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/cp1252.h"
 
@@ -106,6 +107,11 @@ std::optional<std::string> findFileNoCase(const std::string& dir, std::string_vi
     ::closedir(folder);
     if (!best) return std::nullopt;
     return inDir(*best);
+}
+
+std::string pathNoCase(const std::string& dir, std::string_view name) {
+    if (auto found = findFileNoCase(dir, name)) return std::move(*found);
+    return dir.empty() ? std::string(name) : joinPath(dir, name, '/');
 }
 
 std::optional<std::string> findPathNoCase(const std::string& path) {

@@ -47,6 +47,10 @@ std::string convertSeparators(std::string_view path, char from, char to);
 // matches or the folder cannot be read.
 std::optional<std::string> findFileNoCase(const std::string& dir, std::string_view name);
 
+// The file to read or write for `name` in `dir`: the existing one in any letter case, else
+// `dir`/`name` as spelt (so writing ".\Trelmo.ini" updates an existing "TRELMO.INI").
+std::string pathNoCase(const std::string& dir, std::string_view name);
+
 // A native path whose every component is matched without regard to letter case, e.g.
 // "help/Vartel.chm" finding "Help/VARTEL.CHM". Nothing when some component is missing.
 std::optional<std::string> findPathNoCase(const std::string& path);

@@ -102,6 +102,9 @@ TEST_F(PathsOnDisk, FindsFilesInAnyLetterCase) {
     EXPECT_EQ(findFileNoCase(dir_, "synkilde.hac"), dir_ + "/synkilde.hac");
     EXPECT_EQ(findFileNoCase(dir_, "Synkilde.HAC"), dir_ + "/SYNKILDE.HAC");
 
+    EXPECT_EQ(pathNoCase(dir_, "trelmo.ini"), dir_ + "/TRELMO.INI");
+    EXPECT_EQ(pathNoCase(dir_, "Gempoint.cnf"), dir_ + "/Gempoint.cnf");  // to be created
+
     EXPECT_EQ(findPathNoCase(dir_ + "/help/vartel.CHM"), dir_ + "/Help/VARTEL.chm");
     EXPECT_EQ(findPathNoCase(dir_ + "/help/missing.chm"), std::nullopt);
 }
