@@ -106,8 +106,17 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
         setError(error, "cannot replace", target);
         ok = false;
     }
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // Make the rename itself durable, so a crash right after cannot bring the old file back.
+    const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        (void)::fsync(folder);
+        ::close(folder);
+    }
+    return true;
 }
 
 bool makeDirectories(const std::string& dir) {

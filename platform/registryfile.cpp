@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/cp1252.h"
@@ -202,6 +203,16 @@ RegistrySection parseHeader(std::string_view line) {
     return section;
 }
 
+// The key's hive and names in one lower-case text, for finding repeated sections.
+std::string foldedId(const RegistrySection& section) {
+    std::string id(1, static_cast<char>('0' + static_cast<int>(section.hive)));
+    for (const std::string& name : section.names) {
+        id += '\\';
+        for (char c : name) id += cp1252ToLower(c);
+    }
+    return id;
+}
+
 void appendLine(std::string& out, std::string_view line) {
     // A wrapped hex line whose continuation never came (end of file, a section next) must not
     // swallow the line written after it.
@@ -287,6 +298,7 @@ RegistryFile RegistryFile::parse(std::string_view bytes) {
 
     bool headerSeen = false;
     RegistrySection* current = nullptr;
+    std::unordered_map<std::string, size_t> index;
     for (std::string& raw : lines) {
         std::string_view line = trim(raw);
         if (!headerSeen && line.substr(0, 3) == "\xEF\xBB\xBF") line = trim(line.substr(3));
@@ -300,8 +312,13 @@ RegistryFile RegistryFile::parse(std::string_view bytes) {
         headerSeen = true;
         if (line.front() == '[') {
             RegistrySection section = parseHeader(line);
-            current = section.known ? file.find(section.hive, section.names) : nullptr;
-            if (!current) {
+            // An index instead of find(): a large hand-made file must not cost quadratic time.
+            const std::string id = section.known ? foldedId(section) : std::string();
+            const auto seen = section.known ? index.find(id) : index.end();
+            if (seen != index.end()) {
+                current = &file.sections[seen->second];
+            } else {
+                if (section.known) index.emplace(id, file.sections.size());
                 file.sections.push_back(std::move(section));
                 current = &file.sections.back();
             }
