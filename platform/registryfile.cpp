@@ -216,7 +216,7 @@ std::string foldedId(const RegistrySection& section) {
 void appendLine(std::string& out, std::string_view line) {
     // A wrapped hex line whose continuation never came (end of file, a section next) must not
     // swallow the line written after it.
-    if (isWrappedHexLine(line)) {
+    while (isWrappedHexLine(line)) {
         line = trim(line);
         line.remove_suffix(1);
     }

@@ -185,6 +185,21 @@ TEST_F(Registry, HandWrittenFileReadsAndSurvivesAWrite) {
     EXPECT_EQ(classes.open("Trelmo.Application\\Tegninger")->readString("Expand"), "%HOME%/x");
 }
 
+TEST_F(Registry, WrappedHexWithoutItsNextLineSwallowsNothing) {
+    writeStore(
+        "REGEDIT4\n"
+        "[HKEY_CURRENT_USER\\A]\n"
+        "\"Blob\"=hex:01,\\\\\n"  // continuation announced, a section comes instead
+        "[HKEY_CURRENT_USER\\B]\n"
+        "\"Kept\"=\"yes\"\n");
+    const RegistryKey user = root(Hive::CurrentUser);
+    ASSERT_TRUE(user.create("A")->writeDword("New", 1));
+    ASSERT_TRUE(user.create("A")->writeDword("Newer", 2));  // a second rewrite of the same file
+    EXPECT_EQ(user.open("B")->readString("Kept"), "yes");
+    EXPECT_EQ(user.open("A")->readDword("New"), 1u);
+    EXPECT_EQ(user.open("A")->values().size(), 3u);
+}
+
 TEST_F(Registry, WritersInTwoProcessesLoseNothing) {
     constexpr int kPerProcess = 40;
     const auto writer = [&](const char* prefix) {
