@@ -19,6 +19,7 @@ struct BatchCommand {
 constexpr BatchCommand kCommands[] = {
     {"--save", runSave},
     {"--words", runWords},
+    {"--render", runRender},
 };
 
 }  // namespace

@@ -7,5 +7,7 @@ namespace shell {
 int runSave(int argc, char** argv);
 // --words IN: every word run, across runs first, then down runs.
 int runWords(int argc, char** argv);
+// --render IN OUT.png [options]: paint IN as its window would and write it as PNG.
+int runRender(int argc, char** argv);
 
 }  // namespace shell
