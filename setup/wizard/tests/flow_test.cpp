@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/messages.h"
+#include "setup/wizard/core/directorychoice.h"
 #include "setup/wizard/core/languages.h"
 #include "setup/wizard/tests/fakesystem.h"
 
@@ -278,6 +279,29 @@ TEST_F(FlowTest, StoppedInstallationAndExitEndWithoutFinish) {
     EXPECT_TRUE(other.ended());
     EXPECT_FALSE(other.finished());
     EXPECT_EQ(other.current(), Page::Welcome);
+}
+
+TEST_F(FlowTest, DirectoryChooserCancelRestoresDriveFolderAndName) {
+    DirectoryChoice chooser(wizard);
+    chooser.changed("D:\\Ignored", "Before ready");  // the dialog is still being made
+    EXPECT_EQ(wizard.choices().destinationBase, "C:\\Program Files\\");
+    chooser.setReady();
+    chooser.activate();
+    const SetupChoices before = wizard.choices();
+
+    chooser.changed("d:\\Games", "\\Puzzles\\");
+    EXPECT_EQ(wizard.choices().destinationDrive, 'd');
+    EXPECT_EQ(wizard.choices().destinationBase, "d:\\Games\\");
+    EXPECT_EQ(wizard.choices().productFolder, "Puzzles");
+    EXPECT_EQ(chooser.fullPathText(), "d:\\Games\\Puzzles");
+    EXPECT_EQ(chooser.freeSpaceText(), uiTexts().enough);
+
+    // Cancel: the name goes back first, then the folder; each runs the change handler.
+    chooser.changed("d:\\Games", chooser.rememberedFolderName());
+    chooser.changed(chooser.rememberedFolder(), chooser.rememberedFolderName());
+    EXPECT_EQ(wizard.choices().destinationDrive, before.destinationDrive);
+    EXPECT_EQ(wizard.choices().destinationBase, before.destinationBase);
+    EXPECT_EQ(wizard.choices().productFolder, before.productFolder);
 }
 
 }  // namespace
