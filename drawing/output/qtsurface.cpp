@@ -124,7 +124,9 @@ PenHandle QtSurface::SelectPen(PenHandle pen) {
 }
 
 void QtSurface::DeletePen(PenHandle pen) {
-    if (pen != 0 && pen != pen_) pens_.erase(pen);
+    if (pen == 0 || pen == pen_) return;
+    pens_.erase(pen);
+    if (appliedPen_ == pen) appliedPen_ = kNoPen;
 }
 
 FontHandle QtSurface::CreateFont(const FontDescription& font) {
@@ -145,7 +147,11 @@ void QtSurface::DeleteFont(FontHandle font) {
 
 void QtSurface::SelectWhiteBrush() {}  // the only brush Rectangle fills with
 
-void QtSurface::SetTextColor(Rgb colour) { textColour_ = ToQColor(colour); }
+void QtSurface::SetTextColor(Rgb colour) {
+    const QColor changed = ToQColor(colour);
+    if (changed != textColour_ && appliedPen_ == kTextPen) appliedPen_ = kNoPen;
+    textColour_ = changed;
+}
 
 void QtSurface::SetTransparentText() {}  // text never fills its background here
 
@@ -157,9 +163,15 @@ void QtSurface::MoveTo(int x, int y) {
 void QtSurface::LineTo(int x, int y) {
     const Pen& pen = pens_[pen_];
     const int dx = x - posX_, dy = y - posY_;
+    if (appliedPen_ != pen_) {
+        if (pen.width <= 1)
+            painter_.setPen(QPen(pen.colour, 0));  // cosmetic: one pixel
+        else
+            painter_.setPen(
+                QPen(pen.colour, pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        appliedPen_ = pen_;
+    }
     if (pen.width <= 1) {
-        QPen qpen(pen.colour, 0);  // cosmetic: one pixel
-        painter_.setPen(qpen);
         // The end point is not drawn: stop one step short along the longer axis.
         const int steps = std::max(std::abs(dx), std::abs(dy));
         if (steps == 1) {
@@ -170,7 +182,6 @@ void QtSurface::LineTo(int x, int y) {
                               posY_ + static_cast<int>(std::lround(dy * t)));
         }
     } else if (dx != 0 || dy != 0) {
-        painter_.setPen(QPen(pen.colour, pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter_.drawLine(posX_, posY_, x, y);
     }
     posX_ = x;
@@ -178,9 +189,16 @@ void QtSurface::LineTo(int x, int y) {
 }
 
 void QtSurface::DrawTextAt(int left, int top, const QString& text) {
-    const Font& font = *fonts_[font_];
-    painter_.setFont(font.font);
-    painter_.setPen(textColour_);
+    const std::shared_ptr<Font>& selected = fonts_[font_];
+    const Font& font = *selected;
+    if (appliedFont_ != selected) {
+        painter_.setFont(font.font);
+        appliedFont_ = selected;  // held, so its address is not reused while compared
+    }
+    if (appliedPen_ != kTextPen) {
+        painter_.setPen(textColour_);
+        appliedPen_ = kTextPen;
+    }
     if (font.escapement == 0) {
         painter_.drawText(QPoint(left, top + font.ascent), text);
         return;
@@ -205,6 +223,8 @@ void QtSurface::DrawCentredText(const Rect& rect, std::string_view text) {
     painter_.setClipRect(ToQRect(rect), Qt::IntersectClip);
     DrawTextAt(rect.left + (rect.right - rect.left - advance) / 2, rect.top, line);
     painter_.restore();
+    appliedFont_ = nullptr;  // restore() brought back the painter's earlier pen and font
+    appliedPen_ = kNoPen;
 }
 
 void QtSurface::FillRect(const Rect& rect, Rgb colour) {

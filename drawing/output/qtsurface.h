@@ -65,6 +65,11 @@ private:
     render::PenHandle pen_ = 0;
     render::FontHandle font_ = 0;
     QColor textColour_ = Qt::black;
+    // What the painter holds, to skip setting it again (QPainter's setters are not cheap).
+    static constexpr int kNoPen = -1;
+    static constexpr int kTextPen = -2;
+    int appliedPen_ = kNoPen;
+    std::shared_ptr<Font> appliedFont_;
     int posX_ = 0, posY_ = 0;
 };
 
