@@ -17,6 +17,10 @@ public:
     const std::string& documentPath() const { return path_; }
     QString currentAnchor() const { return anchor_; }
 
+protected:
+    // "markup:" images are pictures of a clue square holding the percent-encoded text.
+    QVariant loadResource(int type, const QUrl& name) override;
+
 private:
     std::string path_;
     QString anchor_;

@@ -19,6 +19,7 @@
 #include "drawing/shell/commandids.h"
 #include "drawing/shell/handover.h"
 #include "drawing/shell/helpviewer.h"
+#include "drawing/shell/markuppictures.h"
 #include "drawing/shell/registration.h"
 #include "drawing/shell/tests/scripteddialogs.h"
 #include "drawing/shell/trelmoapp.h"
@@ -381,6 +382,15 @@ TEST_F(Windows, HelpModeTurnsTheNextCommandIntoHelp) {
     EXPECT_FALSE(app->helpMode());
     frame().dispatch(cmd::HelpContents);
     EXPECT_EQ(viewer->currentAnchor(), HelpViewer::kContents);
+}
+
+TEST_F(Windows, HelpDocumentPicturesShowTheMarkup) {
+    const QImage plain = MarkupPicture("CLUE");
+    EXPECT_NE(MarkupPicture("CLUE|^"), plain);
+    EXPECT_NE(MarkupPicture("CLUE|]"), MarkupPicture("CLUE|["));
+    HelpViewer viewer;
+    viewer.showDocument(file("Vartel.chm"), HelpViewer::kContents);
+    EXPECT_TRUE(viewer.toPlainText().contains("Clue markup"));
 }
 
 TEST_F(Windows, EveryStartWritesTheRegistration) {
