@@ -16,8 +16,8 @@ public:
     virtual void repaint() {}
     virtual void setBusy(bool /*busy*/) {}
     // A yes/no question before an installed word list or dictionary is replaced; true for
-    // Yes. The default asks the message service: the German confirmation dialog's caption in
-    // German builds, the platform's confirmation box in the others.
+    // Yes. The default is the wizard's confirmation: the German dialog in German builds, a
+    // Yes/No box of the message service in the others.
     virtual bool confirm(const std::string& question, wizard::LanguageCode uiLanguage);
     // Shows the completion page; returns when it closes.
     virtual void openCompletion() {}

@@ -9,6 +9,7 @@
 #include "setup/engine/manifest.h"
 #include "setup/engine/registration.h"
 #include "setup/wizard/core/texts.h"
+#include "setup/wizard/core/wizardmessages.h"
 
 namespace engine {
 namespace fs = std::filesystem;
@@ -49,10 +50,8 @@ const char* overwritePrefix(LanguageCode ui) {
 
 }  // namespace
 
-bool CopyingView::confirm(const std::string& question, wizard::LanguageCode uiLanguage) {
-    const char* caption = langOf(uiLanguage) == Lang::German ? "Best\xE4tigung" : "Confirm";
-    return platform::showMessage(question, caption, platform::Icon::Question,
-                                 platform::Buttons::YesNo) == platform::Answer::Yes;
+bool CopyingView::confirm(const std::string& question, wizard::LanguageCode) {
+    return wizard::confirm(question);
 }
 
 InstallEngine::InstallEngine(wizard::SetupChoices& choices, CopyingView& view,

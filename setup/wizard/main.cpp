@@ -4,6 +4,10 @@
 
 #include "platform/messages.h"
 #include "platform/qt/qtmessages.h"
+#include "setup/engine/prerequisites.h"
+#include "setup/engine/silentinstall.h"
+#include "setup/wizard/copyingfilesunit.h"
+#include "setup/wizard/core/systemlookups.h"
 #include "setup/wizard/core/texts.h"
 #include "setup/wizard/core/wizard.h"
 #include "setup/wizard/core/wizardmessages.h"
@@ -14,9 +18,7 @@
 
 int main(int argc, char* argv[]) {
     // Modes without windows are dispatched here, before any window or QApplication exists.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--silent") == 0) return 1;  // not available yet
-    }
+    if (auto exitCode = engine::runSilentIfAsked(argc, argv)) return *exitCode;
 
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("SETUP");
@@ -29,8 +31,10 @@ int main(int argc, char* argv[]) {
     wizard::pages::TfrmBackground backdrop;
     wizard::pages::SetupWizardWindow pages(wizard, &backdrop);
     wizard::pages::TfrmGermanDlg germanDialog(&backdrop);
-    wizard::setGermanDialog([&](const std::string& question) { return germanDialog.ask(question); });
-    // The copying page is made here and installed with wizard.setCopyingStep(&copyingPage).
+    wizard::setGermanDialog(
+        [&](const std::string& question) { return germanDialog.ask(question); });
+    wizard::pages::TfrmCopyingFiles copyingPage(&backdrop);
+    wizard.setCopyingStep(&copyingPage);
     QApplication::setApplicationDisplayName(wizard::pages::q(wizard::uiTexts().applicationTitle));
 
     QObject::connect(&pages, &wizard::pages::SetupWizardWindow::ended, &app, &QApplication::quit);
@@ -40,6 +44,7 @@ int main(int argc, char* argv[]) {
     const int result = app.exec();
     wizard::setGermanDialog({});
 
-    // Finish ends the wizard first; then the prerequisite installers start (wizard.finished()).
-    return result;
+    // Finish ends the wizard first; then the prerequisite installers start.
+    if (wizard.finished()) engine::startInstallers(wizard::systemProbes(), wizard.choices());
+    return copyingPage.stopped() ? 1 : result;
 }
