@@ -26,13 +26,8 @@ using testing::FakeSystem;
 
 const bool germanBuild = knownLanguage(UiLanguage) == German;
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "wizard_pages_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// Made by main(): a QApplication that outlives main() crashes in Qt's exit handlers.
+QApplication& application() { return *static_cast<QApplication*>(QApplication::instance()); }
 
 class PagesTest : public ::testing::Test {
 protected:
@@ -217,3 +212,11 @@ TEST(DirectoryChooser, CancelRestoresTheDestination) {
 
 }  // namespace
 }  // namespace wizard::pages
+
+int main(int argc, char** argv) {
+    // Test discovery runs the program at build time, outside ctest's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
