@@ -14,6 +14,7 @@
 #include "setup/wizard/pages/tfrmdestination.h"
 #include "setup/wizard/pages/tfrmexit.h"
 #include "setup/wizard/pages/tfrmfolder.h"
+#include "setup/wizard/pages/tfrmgermandlg.h"
 #include "setup/wizard/pages/tfrmsetuptype.h"
 #include "setup/wizard/pages/tfrmstartcopying.h"
 #include "setup/wizard/tests/fakesystem.h"
@@ -149,6 +150,18 @@ TEST_F(PagesTest, CancelDialogEscapeLeavesAndCloseBoxResumes) {
     EXPECT_FALSE(dialog.askExit());
     QTimer::singleShot(0, &dialog, [&] { dialog.btnExit->click(); });
     EXPECT_TRUE(dialog.askExit());
+}
+
+TEST_F(PagesTest, GermanDialogYesOnlyWithJa) {
+    TfrmGermanDlg dialog;
+    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Best\u00e4tigung"));
+    QTimer::singleShot(0, &dialog, [&] { dialog.btnJa->click(); });
+    EXPECT_TRUE(dialog.ask("W\xF6rterbuch?"));
+    EXPECT_EQ(dialog.Memo1->toPlainText(), QString::fromUtf8("W\u00f6rterbuch?"));
+    QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_FALSE(dialog.ask("?"));
+    QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
+    EXPECT_FALSE(dialog.ask("?"));
 }
 
 TEST_F(PagesTest, SummaryShowsTheChoicesAndHandsOver) {
