@@ -12,6 +12,7 @@
 #include "setup/engine/manifest.h"
 #include "setup/engine/registrystore.h"
 #include "setup/engine/settingslines.h"
+#include "setup/wizard/core/systemlookups.h"
 
 extern char** environ;
 
@@ -201,7 +202,8 @@ void Registration::drawingKey() {
 }
 
 void Registration::programGroup() {
-    std::string programs = platform::withTrailingSeparator(programsFolderLookup(), folders_.sep);
+    std::string programs =
+        platform::withTrailingSeparator(wizard::startMenuProgramsFolder(), folders_.sep);
     if (programs.size() > 255) programs.resize(255);
     if (!platform::equalsNoCase(programs, choices_.startMenuPrograms)) return;
     // The group command is cut as the program manager's command buffer would cut it; the name

@@ -57,12 +57,6 @@ void deleteRegistryTree(Hive hive, const KeyPath& key) {
     parent->deleteKey(key.back());
 }
 
-std::string programsFolderLookup() {
-    auto folder = readRegistryString(Hive::CurrentUser, kShellFolders, "Programs");
-    if (folder.empty()) folder = platform::xdgDataHome() + "/applications";
-    return folder;
-}
-
 std::string fontsFolderLookup() {
     auto folder = readRegistryString(Hive::CurrentUser, kShellFolders, "Fonts");
     if (folder.empty()) folder = platform::xdgDataHome() + "/fonts";

@@ -23,10 +23,8 @@ void deleteRegistryValue(Hive hive, const KeyPath& key, const std::string& name)
 // Deletes the last key of `key` with everything below it.
 void deleteRegistryTree(Hive hive, const KeyPath& key);
 
-// The folders the installation looks up: the Start menu's Programs folder (where program
-// groups go) and the fonts folder, each from the "Shell Folders" values with the Linux
-// defaults (the freedesktop applications folder and the user's fonts folder).
-std::string programsFolderLookup();
+// The fonts folder: the "Shell Folders" value "Fonts", or the user's fonts folder
+// ($XDG_DATA_HOME/fonts) when it is missing or empty.
 std::string fontsFolderLookup();
 
 }  // namespace engine

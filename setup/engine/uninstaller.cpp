@@ -9,6 +9,7 @@
 #include "setup/engine/desktopentry.h"
 #include "setup/engine/registrystore.h"
 #include "setup/engine/uninstalllog.h"
+#include "setup/wizard/core/systemlookups.h"
 
 namespace engine {
 namespace fs = std::filesystem;
@@ -50,7 +51,8 @@ void removeMenuEntries(const std::string& productFolder) {
         if (it->path().extension() == ".desktop" && entryPointsInto(it->path(), productFolder))
             fs::remove(it->path(), ec);
     const std::string groupFolder = platform::withoutTrailingSeparator(group, '/');
-    const std::string programs = platform::withoutTrailingSeparator(programsFolderLookup(), '/');
+    const std::string programs =
+        platform::withoutTrailingSeparator(wizard::startMenuProgramsFolder(), '/');
     // The group's own folder goes when empty; the Programs folder itself always stays.
     if (groupFolder != programs && fs::is_empty(groupFolder, ec) && !ec) {
         fs::remove(groupFolder, ec);

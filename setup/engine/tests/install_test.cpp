@@ -101,6 +101,20 @@ TEST_F(Install, InstalledDrawingProgramStartsInItsFolderAndLoadsItsSample) {
     EXPECT_FALSE(readFile(draw + "out.txt").empty());
 }
 
+TEST_F(Install, DanishDrawingProgramKeepsPicturesInBillederButRegistersBmps) {
+    choices.drawingProgramLanguage = 6;  // chosen on the custom page of an English build
+    ASSERT_EQ(install(), InstallResult::Completed) << recorder.shown.size();
+    const std::string draw = product + "Trelmo/";
+    EXPECT_TRUE(exists(draw + "Trelmo.exe"));
+    EXPECT_TRUE(exists(draw + "ordfil.dat"));
+    EXPECT_TRUE(exists(product + "Billeder/A/1.bmp")) << "the medium's BMPS found as Bmps";
+    EXPECT_TRUE(exists(product + "Billeder/bmps.ext"));
+    EXPECT_TRUE(readFile(draw + "trelmo.ini").ends_with("\r\nPix=" + product + "Billeder\r\n"));
+    EXPECT_EQ(hkcr({"Trelmo.Application", "Tegninger"}), product + "Bmps");
+    EXPECT_TRUE(exists(group + "Trelmo.desktop"));
+    EXPECT_TRUE(exists(group + "Hj\xC3\xA6lp til Trelmoen.desktop"));
+}
+
 TEST_F(Install, TypicalAndCompactInstallAllThreePrograms) {
     typical();
     ASSERT_EQ(install(), InstallResult::Completed);

@@ -10,6 +10,7 @@
 #include "setup/engine/mediumassembly.h"
 #include "setup/engine/registrystore.h"
 #include "setup/engine/tests/tempfolder.h"
+#include "setup/wizard/core/systemlookups.h"
 
 namespace engine::testing {
 
@@ -49,7 +50,7 @@ public:
 
         choices.destinationBase = dir / "opt/";
         choices.productFolder = "Crossword Fennix";
-        choices.startMenuPrograms = programsFolderLookup() + "/";
+        choices.startMenuPrograms = wizard::startMenuProgramsFolder() + "/";
         choices.programFolder = "Crossword";
         drawingAlone();
         product = choices.destinationBase + choices.productFolder + "/";

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -35,6 +36,17 @@ TEST(Prerequisites, FinishStartsTheInstallersTheProbesCallFor) {
     for (int bits = 0; bits < 8; ++bits) {
         wizard::Probes p{false, (bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
         EXPECT_EQ(installersToStart(p), std::vector<Installer>{I::Browser}) << bits;
+    }
+}
+
+TEST(Prerequisites, NeededSpaceReservesRoomExactlyWhenTheBrowserInstallerWillStart) {
+    wizard::SetupChoices drawingAlone;
+    drawingAlone.installSolver = drawingAlone.installGenerator = false;
+    for (int bits = 0; bits < 16; ++bits) {
+        wizard::Probes p{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+        const auto started = installersToStart(p);
+        const bool browser = std::find(started.begin(), started.end(), I::Browser) != started.end();
+        EXPECT_EQ(wizard::neededSpaceMb(drawingAlone, p), browser ? 323 : 163) << bits;
     }
 }
 
