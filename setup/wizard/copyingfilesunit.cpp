@@ -8,11 +8,11 @@
 
 namespace wizard::pages {
 
-TfrmCopyingFiles::TfrmCopyingFiles(QWidget* parent)
+TfrmCopyingFiles::TfrmCopyingFiles(QWidget* parent, std::string setupProgramPath)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       Memo1(new QLabel(this)),
       ProgressBar1(new QProgressBar(this)),
-      step_(*this) {
+      step_(*this, std::move(setupProgramPath)) {
     const auto texts = engine::copyingPageTexts(UiLanguage);
     setWindowTitle(q(texts.caption));
     Memo1->setText(q(texts.text));

@@ -13,11 +13,14 @@ namespace wizard::pages {
 
 class TfrmCopyingFiles : public QWidget, public engine::CopyingView, public wizard::CopyingStep {
 public:
-    explicit TfrmCopyingFiles(QWidget* parent = nullptr);
+    // The medium is the folder of `setupProgramPath`, the running program by default.
+    explicit TfrmCopyingFiles(QWidget* parent = nullptr,
+                              std::string setupProgramPath = engine::runningProgramPath());
 
     // wizard::CopyingStep: shows the page and installs, once.
     bool run(SetupChoices& choices) override;
     bool stopped() const { return step_.result() == engine::InstallResult::Stopped; }
+    int position() const { return ProgressBar1->value(); }
 
     // engine::CopyingView
     void setProgress(int position) override;
