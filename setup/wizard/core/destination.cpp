@@ -20,9 +20,9 @@ std::string fullPath(std::string_view path, char sep, std::string_view currentDi
         absolute = std::string(path);
     } else if (!path.empty() && path[0] == sep) {
         // Rooted without a drive: on Windows the current drive's root.
-        absolute = hasDrive(currentDir, sep) ? std::string(currentDir.substr(0, 2)) +
-                                                   std::string(path)
-                                             : std::string(path);
+        absolute = hasDrive(currentDir, sep)
+                       ? std::string(currentDir.substr(0, 2)) + std::string(path)
+                       : std::string(path);
     } else {
         absolute = platform::joinPath(currentDir, path, sep);
     }
@@ -62,7 +62,8 @@ std::string fullPath(std::string_view path, char sep, std::string_view currentDi
 void setDestination(SetupChoices& choices, std::string_view directory, std::string_view name,
                     char sep, std::string_view currentDir) {
     choices.destinationDrive = hasDrive(directory, sep) ? directory[0] : 'c';
-    choices.destinationBase = directory.empty() ? std::string() : fullPath(directory, sep, currentDir);
+    choices.destinationBase =
+        directory.empty() ? std::string() : fullPath(directory, sep, currentDir);
     std::string folder(name);
     if (!folder.empty() && folder.front() == sep) folder.erase(0, 1);
     if (!folder.empty() && folder.back() == sep) folder.pop_back();

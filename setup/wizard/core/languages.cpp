@@ -18,17 +18,21 @@ std::array<LanguageEntry, 4> entries(const char* const (&names)[4],
 const std::array<LanguageEntry, 4>& languageEntries(LanguageCode ui) {
     static const auto danish =
         entries({"Dansk", "Engelsk", "Tysk", "Spansk"}, {Danish, English, German, Spanish});
-    static const auto german = entries({"Deutsch", "Englisch", "Spanisch", "Dänisch"},
-                                       {German, English, Spanish, Danish});
-    static const auto spanish = entries({"Castellano", "Inglés", "Alemán", "Danés"},
-                                        {Spanish, English, German, Danish});
+    static const auto german =
+        entries({"Deutsch", "Englisch", "Spanisch", "Dänisch"}, {German, English, Spanish, Danish});
+    static const auto spanish =
+        entries({"Castellano", "Inglés", "Alemán", "Danés"}, {Spanish, English, German, Danish});
     static const auto english =
         entries({"English", "German", "Spanish", "Danish"}, {English, German, Spanish, Danish});
     switch (knownLanguage(ui)) {
-        case Danish: return danish;
-        case German: return german;
-        case Spanish: return spanish;
-        default: return english;
+        case Danish:
+            return danish;
+        case German:
+            return german;
+        case Spanish:
+            return spanish;
+        default:
+            return english;
     }
 }
 

@@ -54,8 +54,9 @@ bool handlerProbe(std::string_view extension) {
 }  // namespace
 
 std::string programFilesFolder() {
-    if (auto value = storeValue(platform::Hive::LocalMachine,
-                                "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir")) {
+    if (auto value =
+            storeValue(platform::Hive::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                       "ProgramFilesDir")) {
         return *value;
     }
     if (::geteuid() == 0) return "/opt";
@@ -63,9 +64,9 @@ std::string programFilesFolder() {
 }
 
 std::string startMenuProgramsFolder() {
-    if (auto value = storeValue(platform::Hive::CurrentUser,
-                                "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                                "Programs")) {
+    if (auto value = storeValue(
+            platform::Hive::CurrentUser,
+            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs")) {
         return *value;
     }
     return platform::xdgDataHome() + "/applications";

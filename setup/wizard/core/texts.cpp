@@ -63,8 +63,7 @@ WizardTexts danishTexts() {
            "Klik med venstre museknap på Afbryd-knappen for at forlade dette installationsprogram. "
            "Klik på Fortsæt-knappen hvis du ønsker at fortsætte."})};
     t.destination = {
-        T("Udpeg plads på harddisk"), T("Udpeg plads på harddisk"), "Gennemse...",
-        t.buttons.next,
+        T("Udpeg plads på harddisk"), T("Udpeg plads på harddisk"), "Gennemse...", t.buttons.next,
         L({"Installations-programmet vil lægge Kryds og Tværs programmerne ind på din computer, "
            "i det bibliotek der er angivet nedenfor.",
            "",
@@ -75,9 +74,9 @@ WizardTexts danishTexts() {
            "klikke på Browse-knappen for at angive et nyt bibliotek."})};
     t.chooser.caption = T("Vælg bibliotek");
     t.chooser.cancel = "&Annuller";
-    t.chooser.instruction = T(
-        "Du skal nu angive hvor på din harddisk, du ønsker at Kryds og Tværs programmerne skal "
-        "installeres.");
+    t.chooser.instruction =
+        T("Du skal nu angive hvor på din harddisk, du ønsker at Kryds og Tværs programmerne skal "
+          "installeres.");
     t.chooser.pathLabel = "Sti:";
     t.chooser.folderNameLabel = T("Kryds og Tværs mappe:");
     t.chooser.folderListLabel = "Bibliotek:";
@@ -114,8 +113,11 @@ WizardTexts danishTexts() {
            "Ellers kan du indtaste et nyt navn på program mappen, eller du kan vælge en fra "
            "nedenstående liste over eksisterende program mapper."})};
     t.summary = {
-        T("Færdiggør Installation"), "Valgte indstillinger:", "Installations type:",
-        "Installeres i biblioteket:", T("Programikoner lægges i folderen:"),
+        T("Færdiggør Installation"),
+        "Valgte indstillinger:",
+        "Installations type:",
+        "Installeres i biblioteket:",
+        T("Programikoner lægges i folderen:"),
         L({"Installations-programmet er nu klar til at færdiggøre installationen. Hvis du ønsker "
            "at ændre de valgte indstillinger, så klik med venstre museknap på Tilbage-knappen. "
            "Hvis du tilfreds med de valgte indstillinger, skal du klikke med musen på "
@@ -212,8 +214,11 @@ WizardTexts germanTexts() {
            "auswählen.",
            "", "Wählen Sie 'Weiter', um den Vorgang fortzusetzen."})};
     t.summary = {
-        "SETUP fertig zur Installation", T("Gewählten Einstellungen:"),
-        "Der Typ vom Installieren:", "Zielverzeichnis:", "Zielordner:",
+        "SETUP fertig zur Installation",
+        T("Gewählten Einstellungen:"),
+        "Der Typ vom Installieren:",
+        "Zielverzeichnis:",
+        "Zielordner:",
         L({"SETUP ist jetzt bereit, die Installation auf Ihrem Computer durchzuführen. Klicken "
            "Sie auf 'Zurück', wenn Sie die gewählte Einstellungen nochmals ändern möchten.",
            "", "Mit 'Weiter' starten Sie die Installation mit den gewählten Einstellungen."})};
@@ -248,8 +253,7 @@ WizardTexts spanishTexts() {
         T("Salida de la instalación"), "&Reanudar", "&Salir",
         L({"La instalación no ha sido completada. Los programas del crucigramas no serán "
            "instalados si Ud. sale de este ahora.",
-           "",
-           "Ud. tiene la posibilidad se salir y de empezar de nuevo el proceso de instalación.",
+           "", "Ud. tiene la posibilidad se salir y de empezar de nuevo el proceso de instalación.",
            "",
            "Para continuar la instalación pulse ahora \"Reanudar\". Pulse  \"Salir\" si desea "
            "parar el proceso."})};
@@ -272,9 +276,9 @@ WizardTexts spanishTexts() {
            "Para instalar en otros directorios, pulse \"Explorar\" y elija otro directorio."})};
     t.chooser.caption = "Elija un directorio";
     t.chooser.cancel = "&Cancelar";
-    t.chooser.instruction = T(
-        "Por favor elija Ud. el directorio a donde los programas de Crucigramas deberán ser "
-        "instalados.");
+    t.chooser.instruction =
+        T("Por favor elija Ud. el directorio a donde los programas de Crucigramas deberán ser "
+          "instalados.");
     t.chooser.pathLabel = "Destino:";
     t.chooser.folderNameLabel = "El nombre del Grupo:";
     t.chooser.folderListLabel = "Directorio:";
@@ -309,8 +313,11 @@ WizardTexts spanishTexts() {
            "encuentran más abajo. Si Ud. quiere otros nombres, escríbalo en el caja o elíjalo "
            "en el grupo de la lista existente."})};
     t.summary = {
-        "Comienza copias de archivos", T("Colocación actual:"), T("Tipo del instalaciòn:"),
-        "Destino:", "El nombre del grupo:",
+        "Comienza copias de archivos",
+        T("Colocación actual:"),
+        T("Tipo del instalaciòn:"),
+        "Destino:",
+        "El nombre del grupo:",
         L({"El programa de instalación  ha recibido la suficiente información para poder "
            "comenzar la copia de archivos en su ordenador.",
            "Desea Ud. ver o cambiar una colocación, deberá oprimir \"Atrás\".",
@@ -342,7 +349,9 @@ WizardTexts englishTexts() {
                         "programs. Use compact installation instead, or select another drive "
                         "with more space."};
     t.copyFailureCaption = "Warning";
-    t.exitDialog = {"Exit Setup", "&Resume", "E&xit Setup",
+    t.exitDialog = {"Exit Setup",
+                    "&Resume",
+                    "E&xit Setup",
                     {"Setup is not complete. If you quit this Setup program now, the crossword "
                      "programs will not be installed.",
                      "",
@@ -427,10 +436,14 @@ const WizardTexts& wizardTexts(LanguageCode language) {
     static const WizardTexts spanish = spanishTexts();
     static const WizardTexts english = englishTexts();
     switch (knownLanguage(language)) {
-        case Danish: return danish;
-        case German: return german;
-        case Spanish: return spanish;
-        default: return english;
+        case Danish:
+            return danish;
+        case German:
+            return german;
+        case Spanish:
+            return spanish;
+        default:
+            return english;
     }
 }
 
@@ -442,8 +455,9 @@ std::string copyFailureText(LanguageCode language, const std::string& source,
                      "fra ") +
                    source + " til " + target + ".";
         case German:
-            return T("Die Installation muß leider abgebrochen werden, da ein Kopierfehler "
-                     "aufgetreten ist.");
+            return T(
+                "Die Installation muß leider abgebrochen werden, da ein Kopierfehler "
+                "aufgetreten ist.");
         case Spanish:
             return T("El programa de instalación ha sido interrumpido. Es imposible copiar de ") +
                    source + " para " + target + ".";

@@ -40,8 +40,10 @@ bool Wizard::hasCancel(Page page) {
         case Page::SetupType:
         case Page::Custom:
         case Page::ProgramGroup:
-        case Page::Summary: return true;
-        default: return false;
+        case Page::Summary:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -66,7 +68,9 @@ void Wizard::backTo(Page page) {
 
 void Wizard::activate(Page page) {
     switch (page) {
-        case Page::SetupType: applySetupType(); break;
+        case Page::SetupType:
+            applySetupType();
+            break;
         case Page::Custom:
             if (!boxesFilled_) {
                 readCustomChoice();
@@ -88,14 +92,17 @@ void Wizard::activate(Page page) {
                 existingGroups_ = system_.subfolders(choices_.startMenuPrograms);
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
 void Wizard::next() {
     if (ended_ || stack_.empty()) return;
     switch (current()) {
-        case Page::Welcome: show(isGermanBuild() ? Page::SetupType : Page::Destination); break;
+        case Page::Welcome:
+            show(isGermanBuild() ? Page::SetupType : Page::Destination);
+            break;
         case Page::Destination:
             choices_.installSolver = false;
             choices_.solverCompact = false;
@@ -129,23 +136,35 @@ void Wizard::next() {
                 ended_ = true;
             }
             break;
-        case Page::Complete: finish(); break;
-        case Page::Copying: break;
+        case Page::Complete:
+            finish();
+            break;
+        case Page::Copying:
+            break;
     }
 }
 
 void Wizard::back() {
     if (ended_ || stack_.empty()) return;
     switch (current()) {
-        case Page::Destination: backTo(Page::Welcome); break;
-        case Page::SetupType: backTo(isGermanBuild() ? Page::Welcome : Page::Destination); break;
-        case Page::Custom: backTo(Page::SetupType); break;
+        case Page::Destination:
+            backTo(Page::Welcome);
+            break;
+        case Page::SetupType:
+            backTo(isGermanBuild() ? Page::Welcome : Page::Destination);
+            break;
+        case Page::Custom:
+            backTo(Page::SetupType);
+            break;
         case Page::ProgramGroup:
             choices_.programFolder = folderField_;
             backTo(setupType_ == SetupType::Custom ? Page::Custom : Page::SetupType);
             break;
-        case Page::Summary: backTo(Page::ProgramGroup); break;
-        default: break;  // the welcome, copying and completion pages have no Back
+        case Page::Summary:
+            backTo(Page::ProgramGroup);
+            break;
+        default:
+            break;  // the welcome, copying and completion pages have no Back
     }
 }
 
@@ -202,7 +221,9 @@ void Wizard::applySetupType() {
             choices_.installGenerator = true;
             choices_.installDrawingProgram = true;
             break;
-        case SetupType::Custom: readCustomChoice(); break;
+        case SetupType::Custom:
+            readCustomChoice();
+            break;
     }
 }
 

@@ -13,7 +13,16 @@
 
 namespace wizard {
 
-enum class Page { Welcome, Destination, SetupType, Custom, ProgramGroup, Summary, Copying, Complete };
+enum class Page {
+    Welcome,
+    Destination,
+    SetupType,
+    Custom,
+    ProgramGroup,
+    Summary,
+    Copying,
+    Complete
+};
 
 // Items of the setup-type radio group, in order.
 enum class SetupType { Typical = 0, Custom = 1, Compact = 2 };

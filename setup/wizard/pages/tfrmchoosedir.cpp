@@ -30,8 +30,7 @@ bool FolderList::setCurrentFolder(const QString& folder) {
     return true;
 }
 
-TfrmChooseDir::TfrmChooseDir(Wizard& wizard, QWidget* parent)
-    : QDialog(parent), choice_(wizard) {
+TfrmChooseDir::TfrmChooseDir(Wizard& wizard, QWidget* parent) : QDialog(parent), choice_(wizard) {
     setObjectName("TfrmChooseDir");
     const WizardTexts& t = uiTexts();
     setWindowTitle(q(t.chooser.caption));

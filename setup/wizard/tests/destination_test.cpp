@@ -57,7 +57,8 @@ TEST(ShortDestination, CutsAtTheFirstSeparatorFromPositionFour) {
         std::string folder;
         const char* shown;
     } rows[] = {
-        {"C:\\Program Files\\Setup\\", "Crossword Fennix", "C:\\Program Files\\...\\Crossword Fennix"},
+        {"C:\\Program Files\\Setup\\", "Crossword Fennix",
+         "C:\\Program Files\\...\\Crossword Fennix"},
         {"C:\\Programs\\", "Crossword Fennix", "C:\\Programs\\Crossword Fennix"},  // fits in 30
         {"C:\\", std::string(30, 'x'), "C:\\"},
         {"C:\\ab", std::string(30, 'x'), "C:\\ab"},  // no separator at 4 or later

@@ -1,11 +1,10 @@
 // The page flow in the build language: this file is built once per language.
-#include "setup/wizard/core/wizard.h"
-
 #include <gtest/gtest.h>
 
 #include "platform/messages.h"
 #include "setup/wizard/core/directorychoice.h"
 #include "setup/wizard/core/languages.h"
+#include "setup/wizard/core/wizard.h"
 #include "setup/wizard/tests/fakesystem.h"
 
 namespace wizard {

@@ -37,9 +37,12 @@ const Expected expectedTexts[] = {
      "Installations type:", "&Afslut", "Kryds og Tv\xE6rs ", "Kryds og Tv\xE6rs ", "Spansk",
      "Installationen m\xE5 desv\xE6rre afbrydes, da det ikke er muligt at kopiere fra a til b."},
     {7, "SETUP", "KREUZWORTR\xC4TSEL", "Genug", "R\xE4tsel Fennix", "R\xE4tsel", "&Weiter >",
-     "&N\xE4" "chste >", "< &Zur\xFC" "ck", "&Abbrechen", "Manuell", "Ritzkel",
-     "Der Typ vom Installieren:", "&Beenden", "KREUZWORTR\xC4TSEL ", "KREUZWORTR\xC4TSEL",
-     "D\xE4nisch",
+     "&N\xE4"
+     "chste >",
+     "< &Zur\xFC"
+     "ck",
+     "&Abbrechen", "Manuell", "Ritzkel", "Der Typ vom Installieren:", "&Beenden",
+     "KREUZWORTR\xC4TSEL ", "KREUZWORTR\xC4TSEL", "D\xE4nisch",
      "Die Installation mu\xDF leider abgebrochen werden, da ein Kopierfehler aufgetreten ist."},
     {10, "Instalaci\xF3n", "CRUCIGRAMAS", "Suficiente", "Crucigrama Fennix", "Crucigrama",
      "&Pr\xF3ximo >", "&Pr\xF3ximo >", "< &Atr\xE1s", "&Salir", "Sofisticado", "El Planzor",
@@ -90,8 +93,7 @@ TEST(AllLanguages, QuirksKeptAsWritten) {
               std::string("Der er ikke nok plads p\xE5 det angivne drev, til at installere de "
                           "valgte ")
                   .size());
-    EXPECT_NE(wizardTexts(Spanish).exitDialog.lines[4].find("Pulse  \"Salir\""),
-              std::string::npos);
+    EXPECT_NE(wizardTexts(Spanish).exitDialog.lines[4].find("Pulse  \"Salir\""), std::string::npos);
     EXPECT_NE(wizardTexts(English).setupType.descriptions[0].find("Recomended for most"),
               std::string::npos);
     EXPECT_EQ(wizardTexts(German).welcome.lines.size(), 7u);

@@ -1,9 +1,10 @@
 // The real pages, headless: they show the wizard's state and forward the user's actions.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/messages.h"
 #include "setup/wizard/core/languages.h"
@@ -96,8 +97,8 @@ TEST_F(PagesTest, ButtonsFollowTheFlowAndPagesKeepTheirState) {
         EXPECT_EQ(box->currentIndex(), 0);
     }
     emit custom->languageBoxes[static_cast<int>(LanguageBox::GeneratorHelp)]->activated(2);
-    for (LanguageBox box : {LanguageBox::GeneratorMain, LanguageBox::DrawingMain,
-                            LanguageBox::DrawingHelp}) {
+    for (LanguageBox box :
+         {LanguageBox::GeneratorMain, LanguageBox::DrawingMain, LanguageBox::DrawingHelp}) {
         EXPECT_EQ(custom->languageBoxes[static_cast<int>(box)]->currentIndex(), 2);
     }
     EXPECT_EQ(custom->languageBoxes[static_cast<int>(LanguageBox::SolverMain)]->currentIndex(), 0);

@@ -53,14 +53,15 @@ TEST_F(SystemLookups, HandlerProbesReadTheStoreWhenItHasTheKeys) {
 
 TEST_F(SystemLookups, FoldersFromTheStoreElseLinuxDefaults) {
     std::string programFiles = programFilesFolder();
-    EXPECT_EQ(programFiles, ::geteuid() == 0 ? std::string("/opt")
-                                              : platform::homeDirectory() + "/.local/opt");
+    EXPECT_EQ(programFiles,
+              ::geteuid() == 0 ? std::string("/opt") : platform::homeDirectory() + "/.local/opt");
     EXPECT_EQ(fs::path(startMenuProgramsFolder()).filename(), "applications");
 
     write(Hive::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir",
           "/srv/programs");
-    write(Hive::CurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-          "Programs", "/srv/menu");
+    write(Hive::CurrentUser,
+          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Programs",
+          "/srv/menu");
     EXPECT_EQ(programFilesFolder(), "/srv/programs");
     EXPECT_EQ(startMenuProgramsFolder(), "/srv/menu");
 }
