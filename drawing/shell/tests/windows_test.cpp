@@ -37,13 +37,8 @@ namespace {
 namespace fs = std::filesystem;
 using platform::Answer;
 
-QApplication& qtApp() {
-    static int argc = 1;
-    static char name[] = "windows_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
+// The application lives in main() below, so that it goes before the toolkit's own statics.
+QApplication& qtApp() { return *qobject_cast<QApplication*>(QCoreApplication::instance()); }
 
 class Windows : public ::testing::Test {
 protected:
@@ -53,6 +48,8 @@ protected:
         const std::string unique = std::to_string(::getpid()) + "-" + std::to_string(++counter);
         dir = fs::temp_directory_path() / ("trelmo-windows-" + unique);
         fs::create_directories(dir);
+        // A store of its own: ctest runs the cases of this file in parallel processes.
+        ::setenv("CROSSWORD_REGISTRY", (dir / "registry").c_str(), 1);
         platform::Profile settings = platform::Profile::fromText("[Opsat]\r\nPix=/pictures\r\n");
         ASSERT_TRUE(settings.save((dir / "Trelmo.ini").string()));
         fs::copy_file(fs::path(TRELMO_SOURCE_DIR) / "drawing/resources/help/Vartel.chm",
@@ -430,7 +427,7 @@ TEST(StartWithoutInstallation, ReportsTheMissingPictureFolder) {
     qtApp();
     const fs::path dir = fs::temp_directory_path() / ("trelmo-bare-" + std::to_string(::getpid()));
     fs::create_directories(dir);
-    platform::RegistryKey(platform::Hive::ClassesRoot).deleteKey("Trelmo.Application\\Tegninger");
+    ::setenv("CROSSWORD_REGISTRY", (dir / "registry").c_str(), 1);
     platform::MessageRecorder messages;
     platform::ScopedMessageService useRecorder(messages);
     {
@@ -447,3 +444,11 @@ TEST(StartWithoutInstallation, ReportsTheMissingPictureFolder) {
 
 }  // namespace
 }  // namespace shell
+
+int main(int argc, char** argv) {
+    // Headless unless told otherwise (test discovery runs without the test environment).
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
