@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawing/render/drawsettings_ini.h"
 #include "platform/paths.h"
 
 namespace shell {
@@ -18,25 +19,8 @@ std::string SettingsPath(const std::string& dir) {
 }
 
 void ReadSettings(const platform::Profile& p, render::DrawSettings& s, std::string& pictureDir) {
-    const char* section = kSettingsSection;
-    s.solutionFont = render::FontDescription{};
-    s.solutionFont.setFace(p.readString(section, "LosFont", "Arial").c_str());
-    s.clueFont = s.solutionFont;
-    s.clueFont.weight = 600;
-    s.clueFont.setFace(p.readString(section, "LedFont", "Technical").c_str());
-
-    s.defaultWidth = p.readInt(section, "Bredde", 13);
-    s.defaultHeight = p.readInt(section, "Hojde", 10);
-    s.showSolution = p.readInt(section, "Losning", 1) != 0 ? 1 : 0;
-    s.zoomPercent = p.readInt(section, "Zoom", 1090) * 0.1;
-    s.clueFont.height = p.readInt(section, "LedStor", 20);
-    s.fontSqueeze = p.readInt(section, "MasFont", 100);
-    s.centreText = p.readInt(section, "Midtstil", 0) & 0xFF;
-    s.arrowThickness = p.readInt(section, "Piltyk", 1);
-    s.letterWeight = p.readInt(section, "Bogstavtyk", 400);
-    s.lineThickness = p.readInt(section, "Stregtyk", 1);
-    s.squeeze = p.readInt(section, "Sqeeze", 100) * 0.01;
-    pictureDir = p.readString(section, "Pix", pictureDir);
+    render::ReadDrawSettings(p, s);
+    pictureDir = p.readString(kSettingsSection, "Pix", pictureDir);
 }
 
 void WriteSettings(platform::Profile& p, const render::DrawSettings& s,

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "drawing/render/drawsettings.h"
+#include "drawing/render/drawsettings_ini.h"
 #include "platform/profile.h"
 
 namespace shell {
 
 constexpr const char* kSettingsFileName = "Trelmo.ini";
-constexpr const char* kSettingsSection = "Opsat";
+using render::kSettingsSection;
 
 // The settings file of `dir`, found in any letter case ("Trelmo.ini" there when none exists).
 std::string SettingsPath(const std::string& dir);
