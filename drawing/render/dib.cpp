@@ -1,7 +1,8 @@
 #include "dib.h"
 
 #include <cstdint>
-#include <cstdlib>
+
+#include "drawing/document/tegning.h"
 
 namespace render {
 
@@ -10,13 +11,6 @@ namespace {
 // Caps what a damaged header can make us allocate.
 constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 
-std::uint32_t U16(const std::vector<unsigned char>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8);
-}
-std::uint32_t U32(const std::vector<unsigned char>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t{b[at + 3]} << 24);
-}
-
 std::uint32_t Argb(unsigned red, unsigned green, unsigned blue) {
     return 0xFF000000u | (red << 16) | (green << 8) | blue;
 }
@@ -24,41 +18,21 @@ std::uint32_t Argb(unsigned red, unsigned green, unsigned blue) {
 }  // namespace
 
 bool DecodeDib(const std::vector<unsigned char>& block, DibPixels& out) {
-    if (block.size() < 16) return false;
-    const std::uint32_t headerSize = U32(block, 0);
-    int width = 0, height = 0, bits = 0, colourEntrySize = 4;
-    std::uint32_t colourCount = 0;
-    bool topDown = false;
-    if (headerSize == 12) {
-        width = static_cast<int>(U16(block, 4));
-        height = static_cast<int>(U16(block, 6));
-        bits = static_cast<int>(U16(block, 10));
-        colourEntrySize = 3;
-        if (bits <= 8) colourCount = 1u << bits;
-    } else {
-        if (headerSize < 16 || headerSize > block.size()) return false;
-        width = static_cast<int>(U32(block, 4) & 0xFFFF);
-        const auto storedHeight = static_cast<std::int32_t>(U32(block, 8));
-        topDown = storedHeight < 0;
-        height = static_cast<int>(std::abs(static_cast<std::int64_t>(storedHeight)) & 0xFFFF);
-        bits = static_cast<int>(U16(block, 14));
-        if (headerSize >= 20 && U32(block, 16) != 0) return false;  // compressed
-        const std::uint32_t used = headerSize >= 36 ? U32(block, 32) : 0;
-        if (used != 0)
-            colourCount = used;
-        else if (bits <= 8)
-            colourCount = 1u << bits;
-    }
-    const std::uint64_t pixelOffset =
-        headerSize + std::uint64_t{colourCount} * static_cast<std::uint64_t>(colourEntrySize);
-    if (pixelOffset > block.size()) return false;
-    if (width <= 0 || height <= 0) return false;
+    document::BitmapInfo info;
+    if (!document::ReadBitmapHeader(block, info)) return false;
+    if (info.compression != 0) return false;  // compressed and bit-field bitmaps are skipped
+    const int bits = info.bitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
+    const bool topDown = info.height < 0;
+    const int width = info.width;
+    const int height = topDown ? -info.height : info.height;
     if (std::int64_t{width} * height > kMaxPixels) return false;
-
+    const std::size_t headerSize = static_cast<std::size_t>(info.headerSize);
+    const std::size_t colourEntrySize = static_cast<std::size_t>(info.colourEntrySize);
+    const std::uint32_t colourCount = static_cast<std::uint32_t>(info.colourCount);
+    const std::size_t pixelOffset = info.pixelOffset;
+    // ReadBitmapHeader has checked that every row lies inside the block.
     const std::size_t stride = ((static_cast<std::size_t>(width) * bits + 31) / 32) * 4;
-    const std::size_t pixelBytes = stride * static_cast<std::size_t>(height);
-    if (pixelOffset > block.size() || block.size() - pixelOffset < pixelBytes) return false;
 
     std::vector<std::uint32_t> palette;
     if (bits <= 8) {
