@@ -216,9 +216,12 @@ std::string foldedId(const RegistrySection& section) {
 void appendLine(std::string& out, std::string_view line) {
     // A wrapped hex line whose continuation never came (end of file, a section next) must not
     // swallow the line written after it.
+    // Blanks before the dropped backslash go too: the reader trims them, so the written line
+    // must already be what it reads back.
     while (isWrappedHexLine(line)) {
         line = trim(line);
         line.remove_suffix(1);
+        line = trim(line);
     }
     out += line;
     out += "\r\n";

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "platform/fileio.h"
+#include "platform/registryfile.h"
 
 namespace platform {
 namespace {
@@ -198,6 +199,12 @@ TEST_F(Registry, WrappedHexWithoutItsNextLineSwallowsNothing) {
     EXPECT_EQ(user.open("B")->readString("Kept"), "yes");
     EXPECT_EQ(user.open("A")->readDword("New"), 1u);
     EXPECT_EQ(user.open("A")->values().size(), 3u);
+}
+
+TEST(RegistryFileText, DanglingContinuationAtEndReadsBackAsWritten) {
+    const std::string first =
+        RegistryFile::parse("[HKEY_CURRENT_USER\\A]\n\"Blob\"=hex:02,02; note, \\").serialize();
+    EXPECT_EQ(RegistryFile::parse(first).serialize(), first);
 }
 
 TEST_F(Registry, WritersInTwoProcessesLoseNothing) {
