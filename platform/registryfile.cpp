@@ -213,17 +213,24 @@ std::string foldedId(const RegistrySection& section) {
     return id;
 }
 
-void appendLine(std::string& out, std::string_view line) {
-    // A wrapped hex line whose continuation never came (end of file, a section next) must not
-    // swallow the line written after it.
-    // Blanks before the dropped backslash go too: the reader trims them, so the written line
-    // must already be what it reads back.
+// A wrapped hex line whose continuation never came (end of file, a section next) ends where
+// its backslash is, blanks before it included: read so, and written so, it reads back the same
+// and does not swallow the line after it.
+std::string_view withoutDanglingContinuation(std::string_view line) {
     while (isWrappedHexLine(line)) {
         line = trim(line);
         line.remove_suffix(1);
         line = trim(line);
     }
-    out += line;
+    return line;
+}
+
+void dropDanglingContinuation(std::string& line) {
+    line = std::string(withoutDanglingContinuation(line));
+}
+
+void appendLine(std::string& out, std::string_view line) {
+    out += withoutDanglingContinuation(line);
     out += "\r\n";
 }
 
@@ -294,10 +301,12 @@ RegistryFile RegistryFile::parse(std::string_view bytes) {
             last.pop_back();
             last += trim(line);
         } else {
+            if (continuing) dropDanglingContinuation(lines.back());
             lines.emplace_back(line);
         }
         continuing = isWrappedHexLine(lines.back());
     }
+    if (continuing) dropDanglingContinuation(lines.back());
 
     bool headerSeen = false;
     RegistrySection* current = nullptr;

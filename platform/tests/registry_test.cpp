@@ -201,10 +201,17 @@ TEST_F(Registry, WrappedHexWithoutItsNextLineSwallowsNothing) {
     EXPECT_EQ(user.open("A")->values().size(), 3u);
 }
 
-TEST(RegistryFileText, DanglingContinuationAtEndReadsBackAsWritten) {
-    const std::string first =
-        RegistryFile::parse("[HKEY_CURRENT_USER\\A]\n\"Blob\"=hex:02,02; note, \\").serialize();
-    EXPECT_EQ(RegistryFile::parse(first).serialize(), first);
+TEST(RegistryFileText, DanglingContinuationReadsBackAsWritten) {
+    for (const char* text : {
+             "[HKEY_CURRENT_USER\\A]\n\"Blob\"=hex:02,02; note, \\",
+             "[HKEY_CURRENT_USER\\A]\n\"E\"=hex(2):41,05\\",  // read as the expand string it becomes
+             "[HKEY_CURRENT_USER\\A]\n\"E\"=hex(2):41,00\\\n[HKEY_CURRENT_USER\\B]\n",
+         }) {
+        const RegistryFile first = RegistryFile::parse(text);
+        const std::string written = first.serialize();
+        EXPECT_EQ(RegistryFile::parse(written).serialize(), written) << text;
+        EXPECT_EQ(first.sections.front().values.size(), 1u) << text;
+    }
 }
 
 TEST_F(Registry, WritersInTwoProcessesLoseNothing) {
