@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPen>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -25,6 +26,8 @@ namespace {
 constexpr std::size_t kFontCacheLimit = 512;
 // Size at which a face's cell height is measured to turn cell heights into pixel sizes.
 constexpr int kProbePixels = 256;
+// Shaped texts kept per font; beyond this the font's store starts over.
+constexpr qsizetype kShapedLimit = 20000;
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
@@ -87,6 +90,23 @@ std::shared_ptr<QtSurface::Font> MakeFont(const FontDescription& d) {
 }
 
 }  // namespace
+
+const QList<QGlyphRun>& QtSurface::Font::Shaped(const QString& text) {
+    if (auto found = shaped.constFind(text); found != shaped.constEnd()) return *found;
+    if (shaped.size() >= kShapedLimit) shaped.clear();
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    const qreal baseline = line.y() + line.ascent();
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& position : positions) position.ry() -= baseline;
+        run.setPositions(positions);
+    }
+    return *shaped.insert(text, std::move(runs));
+}
 
 std::shared_ptr<QtSurface::Font> QtSurface::FontFor(const FontDescription& description) {
     // Leaked on purpose: fonts must not outlive the application object at exit.
@@ -199,15 +219,17 @@ void QtSurface::DrawTextAt(int left, int top, const QString& text) {
         painter_.setPen(textColour_);
         appliedPen_ = kTextPen;
     }
+    const QList<QGlyphRun>& runs = selected->Shaped(text);
     if (font.escapement == 0) {
-        painter_.drawText(QPoint(left, top + font.ascent), text);
+        for (const QGlyphRun& run : runs)
+            painter_.drawGlyphRun(QPointF(left, top + font.ascent), run);
         return;
     }
     // Escapement counts counter-clockwise with y upwards; the surface's y runs down.
     painter_.save();
     painter_.translate(left, top);
     painter_.rotate(-font.escapement / 10.0);
-    painter_.drawText(QPoint(0, font.ascent), text);
+    for (const QGlyphRun& run : runs) painter_.drawGlyphRun(QPointF(0, font.ascent), run);
     painter_.restore();
 }
 

@@ -6,6 +6,9 @@
 // font widths as average character widths, escapement turning the text.
 // Text is always drawn without background.
 #include <QFont>
+#include <QGlyphRun>
+#include <QHash>
+#include <QList>
 #include <QPainter>
 #include <map>
 #include <memory>
@@ -47,6 +50,10 @@ public:
         int ascent = 0;
         int escapement = 0;                                // tenths of a degree, counter-clockwise
         std::map<unsigned char, render::AbcWidth> widths;  // filled on demand
+        // Texts already shaped in this font, placed on a baseline at 0: a repaint draws the
+        // same clue lines again, and shaping is most of what drawing a text costs.
+        QHash<QString, QList<QGlyphRun>> shaped;
+        const QList<QGlyphRun>& Shaped(const QString& text);
     };
     static std::shared_ptr<Font> FontFor(const render::FontDescription& description);
 

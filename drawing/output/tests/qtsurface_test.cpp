@@ -10,6 +10,7 @@
 #include "drawing/output/fontsubstitutes.h"
 #include "drawing/render/drawsettings.h"
 #include "drawing/render/paintgrid.h"
+#include "platform/cp1252.h"
 
 namespace output {
 namespace {
@@ -148,13 +149,68 @@ TEST_F(QtSurfaceTest, TextByCellTopLeftAndTurnedDownwards) {
     surface.TextOut(100, 20, "HH");
     painter.end();
     box = Inked();
-    EXPECT_GE(box.top(), 20);       // runs downwards from the point...
+    EXPECT_GE(box.top(), 20);  // runs downwards from the point...
     EXPECT_GT(box.height(), box.width());
-    EXPECT_LE(box.right(), 100);    // ...with the letters' tops towards it
+    EXPECT_LE(box.right(), 100);  // ...with the letters' tops towards it
     EXPECT_GE(box.left(), 70);
     surface.SelectFont(previous);
     surface.DeleteFont(font);
     surface.DeleteFont(turned);
+}
+
+// Texts are shaped once per font and drawn from that store afterwards; what lands on the image
+// must be exactly what the painter's own text drawing makes, the first time and the next.
+TEST_F(QtSurfaceTest, StoredShapesDrawAsThePainterDrawsText) {
+    struct Case {
+        const char* face;
+        int height, width, escapement, weight;
+        std::uint8_t underline, strikeOut;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Technical", 20, 0, 0, 400, 0, 0,
+         "KLOKKE-\xC6"
+         "BLE \xD8RE"},
+        {"Arial", 30, 0, 0, 700, 1, 0, "Wave AV"},
+        {"Arial", -17, 5, 0, 400, 0, 1, "fi fl 1999"},
+        {"Technical", 26, 0, 2700, 400, 0, 0, "NED \xC5"},
+    };
+    for (const Case& c : cases) {
+        render::FontDescription description;
+        description.setFace(c.face);
+        description.height = c.height;
+        description.width = c.width;
+        description.escapement = description.orientation = c.escapement;
+        description.weight = c.weight;
+        description.underline = c.underline;
+        description.strikeOut = c.strikeOut;
+        const auto made = QtSurface::FontFor(description);
+
+        QImage expected(image_.size(), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        {
+            QPainter painter(&expected);
+            painter.setRenderHint(QPainter::TextAntialiasing, false);
+            painter.setFont(made->font);
+            painter.setPen(QColor(0, 0, 160));
+            painter.translate(10, 60);
+            painter.rotate(-c.escapement / 10.0);
+            painter.drawText(QPoint(0, made->ascent),
+                             QString::fromStdString(platform::cp1252ToUtf8(c.text)));
+        }
+        for (int round = 0; round < 2; ++round) {
+            image_.fill(Qt::white);
+            QPainter painter(&image_);
+            QtSurface surface(painter, Rect{0, 0, 200, 150});
+            const auto font = surface.CreateFont(description);
+            surface.SelectFont(font);
+            surface.SetTextColor(render::Rgb{0, 0, 160});
+            surface.TextOut(10, 60, c.text);
+            painter.end();
+            EXPECT_TRUE(image_ == expected) << c.face << " " << c.height << " round " << round;
+        }
+        EXPECT_NE(Inked(), QRect()) << c.text;
+    }
 }
 
 TEST_F(QtSurfaceTest, VisibleTestAndPictureStretch) {
