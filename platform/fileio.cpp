@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -43,32 +44,34 @@ std::string resolveTarget(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path, std::string* error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: opening a pipe without a writer must not hang; it is refused below.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         setError(error, "cannot open", path);
         return std::nullopt;
     }
-    std::string content;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        errno = EISDIR;
+    const auto fail = [&](int code) {
+        if (code) errno = code;
         setError(error, "cannot read", path);
         ::close(fd);
         return std::nullopt;
-    }
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            setError(error, "cannot read", path);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        content.append(buffer, static_cast<size_t>(n));
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fail(0);
+    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    if (!S_ISREG(st.st_mode)) return fail(EINVAL);
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxFileBytes) return fail(EFBIG);
+    std::string content(static_cast<size_t>(st.st_size), '\0');
+    size_t got = 0;
+    while (got < content.size()) {
+        const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail(0);
+        if (n == 0) break;  // the file shrank meanwhile
+        got += static_cast<size_t>(n);
     }
     ::close(fd);
+    content.resize(got);
     return content;
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 // Whole-file reading and atomic replacement. Paths are native (POSIX) paths.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
-// The file's bytes, or nullopt when it cannot be opened or read (`error` gets the reason).
+// The bytes of the regular file at `path`, or nullopt when it cannot be opened or read, is no
+// regular file (a folder or a pipe would block or mislead) or is larger than kMaxFileBytes
+// (`error` gets the reason).
+inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 std::optional<std::string> readWholeFile(const std::string& path, std::string* error = nullptr);
 
 // Replaces `path` with `bytes` so that readers see either the old or the new file, never a

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "fileio.h"
 #include "kztreader.h"
 #include "picturerecord.h"
 #include "plaingrid.h"
@@ -144,7 +143,7 @@ LoadResult LoadBytes(Crossword& doc, std::string_view bytes, const LoadOptions& 
 }
 
 LoadResult Load(Crossword& doc, const std::string& path, std::string startDir) {
-    std::optional<std::string> bytes = ReadWholeFile(path);
+    std::optional<std::string> bytes = platform::readWholeFile(path);
     if (!bytes) {
         platform::showMessage(path, "Error - Cannot open", platform::Icon::Stop);
         return LoadResult::Refused;

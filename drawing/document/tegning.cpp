@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "fileio.h"
+#include "platform/fileio.h"
 #include "platform/messages.h"
 
 namespace document {
@@ -46,7 +46,7 @@ bool ReadBitmapBytes(Tegning& picture, std::string_view file) {
 
 bool ReadBitmapFile(Tegning& picture, const std::string& path) {
     picture.bitmap.clear();
-    const std::optional<std::string> file = ReadWholeFile(path);
+    const std::optional<std::string> file = platform::readWholeFile(path);
     if (!file) {
         platform::showMessage(path, "Error - Cannot open", platform::Icon::Exclamation);
         return false;
