@@ -75,6 +75,11 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* e
     return content;
 }
 
+bool isMissing(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
     const std::string target = resolveTarget(path);
     const auto slash = target.rfind('/');

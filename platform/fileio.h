@@ -13,6 +13,10 @@ namespace platform {
 inline constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
 std::optional<std::string> readWholeFile(const std::string& path, std::string* error = nullptr);
 
+// True when nothing at all stands at `path` (a missing file reads as empty in several places;
+// a file that exists but cannot be read must not).
+bool isMissing(const std::string& path);
+
 // Replaces `path` with `bytes` so that readers see either the old or the new file, never a
 // part: writes a temporary file in the same folder, flushes it to disk and renames it over
 // `path`. A symbolic link at `path` is followed (its target is replaced). An existing file keeps

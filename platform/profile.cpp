@@ -1,8 +1,5 @@
 #include "platform/profile.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
 
 #include "platform/cp1252.h"
@@ -99,7 +96,7 @@ bool Profile::load(const std::string& path, std::string* error) {
     std::string reason;
     const auto bytes = readWholeFile(path, &reason);
     if (!bytes) {
-        if (::access(path.c_str(), F_OK) != 0 && errno == ENOENT) return true;
+        if (isMissing(path)) return true;
         if (error) *error = reason;
         return false;
     }

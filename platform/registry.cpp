@@ -46,6 +46,13 @@ private:
     int fd_ = -1;
 };
 
+// The store's text; a missing store is empty. Nothing when it exists but cannot be read.
+std::optional<std::string> readStoreText(const std::string& storePath) {
+    if (auto bytes = readWholeFile(storePath)) return bytes;
+    if (isMissing(storePath)) return std::string();
+    return std::nullopt;
+}
+
 // Applies `change` to the current store under the lock and writes the result when the change
 // succeeded and altered the text. False when the store cannot be read or written, or when
 // `change` reports failure.
@@ -58,17 +65,15 @@ bool modifyStore(const std::string& storePath, Change change, int* errorCode = n
         setCode(errorCode, kRegistryAccessDenied);
         return false;
     }
-    std::string before;
-    if (auto bytes = readWholeFile(storePath)) {
-        before = std::move(*bytes);
-    } else if (::access(storePath.c_str(), F_OK) == 0 || errno != ENOENT) {
+    const auto before = readStoreText(storePath);
+    if (!before) {
         setCode(errorCode, kRegistryAccessDenied);
         return false;
     }
-    RegistryFile file = RegistryFile::parse(before);
+    RegistryFile file = RegistryFile::parse(*before);
     if (!change(file)) return false;
     const std::string after = file.serialize();
-    if (after == before) return true;
+    if (after == *before) return true;
     if (!writeFileAtomically(storePath, after)) {
         setCode(errorCode, kRegistryAccessDenied);
         return false;
@@ -85,9 +90,9 @@ std::string registryStorePath() {
 }
 
 std::optional<RegistryFile> readRegistryStore(const std::string& storePath) {
-    if (auto bytes = readWholeFile(storePath)) return RegistryFile::parse(*bytes);
-    if (::access(storePath.c_str(), F_OK) != 0 && errno == ENOENT) return RegistryFile{};
-    return std::nullopt;
+    const auto text = readStoreText(storePath);
+    if (!text) return std::nullopt;
+    return RegistryFile::parse(*text);
 }
 
 RegistryKey::RegistryKey(Hive hive, std::string storePath)
