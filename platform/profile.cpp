@@ -4,17 +4,11 @@
 
 #include "platform/cp1252.h"
 #include "platform/fileio.h"
+#include "platform/text.h"
 
 namespace platform {
 
 namespace {
-
-std::string_view trim(std::string_view s) {
-    constexpr std::string_view blanks = " \t\r\v\f";
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
-}
 
 std::optional<std::string_view> sectionName(std::string_view line) {
     line = trim(line);
@@ -45,8 +39,6 @@ std::string_view unquote(std::string_view value) {
     }
     return value;
 }
-
-bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 }  // namespace
 

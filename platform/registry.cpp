@@ -10,12 +10,11 @@
 #include "platform/cp1252.h"
 #include "platform/fileio.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace platform {
 
 namespace {
-
-bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != std::string_view::npos; }
 
 void setCode(int* errorCode, int code) {
     if (errorCode) *errorCode = code;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/cp1252.h"
+#include "platform/text.h"
 
 namespace platform {
 
@@ -22,13 +23,6 @@ constexpr HiveSpelling kHives[] = {
     {Hive::LocalMachine, "HKEY_LOCAL_MACHINE", "HKLM"},
     {Hive::CurrentUser, "HKEY_CURRENT_USER", "HKCU"},
 };
-
-std::string_view trim(std::string_view s) {
-    constexpr std::string_view blanks = " \t\r\v\f";
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
-}
 
 bool startsWithNoCase(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && equalsNoCase(s.substr(0, prefix.size()), prefix);
@@ -273,7 +267,7 @@ std::optional<std::vector<std::string>> splitKeyPath(std::string_view path) {
     for (;;) {
         const size_t slash = path.find('\\', pos);
         const std::string_view name = path.substr(pos, slash - pos);
-        if (name.empty() || name.find_first_of("\r\n") != std::string_view::npos) {
+        if (name.empty() || hasLineBreak(name)) {
             return std::nullopt;
         }
         names.emplace_back(name);
