@@ -18,14 +18,8 @@ namespace {
 constexpr int kMaxSide = 50;
 
 void appendCodeField(std::string& out, const KodeFelt& field) {
-    out += "\r\nKODEFELT\t";
-    AppendReal(out, field.lineHeight[0]);
-    out += '\t';
-    AppendInt(out, field.widthSet[0]);
-    out += '\t';
-    AppendReal(out, field.widthRatio[0]);
-    out += '\t';
-    AppendReal(out, field.lineRaise[0]);
+    out += "\r\nKODEFELT";
+    AppendLayoutEntry(out, field, 0);
     out += '\t';
     AppendReal(out, field.reserved);
     out += '\t';

@@ -129,33 +129,29 @@ double ReadNumber(KztReader& in) {
     return negative ? -value : value;
 }
 
+void AppendLayoutEntry(std::string& out, const RelaFont& layout, int entry,
+                       RealNotation notation) {
+    appendTab(out);
+    AppendReal(out, layout.lineHeight[entry], notation);
+    appendTab(out);
+    AppendInt(out, layout.widthSet[entry]);
+    appendTab(out);
+    AppendReal(out, layout.widthRatio[entry], notation);
+    appendTab(out);
+    AppendReal(out, layout.lineRaise[entry], notation);
+}
+
 void WriteSquare(std::string& out, const KPoint& square, RealNotation notation) {
     if (square.isClue) {
         out += "\r\n\tLEDEORD\t\"";
         appendClueText(out, square.Text());
         out += '"';
-        for (int i = 0; i < kLayoutEntries; ++i) {
-            appendTab(out);
-            AppendReal(out, square.lineHeight[i], notation);
-            appendTab(out);
-            AppendInt(out, square.widthSet[i]);
-            appendTab(out);
-            AppendReal(out, square.widthRatio[i], notation);
-            appendTab(out);
-            AppendReal(out, square.lineRaise[i], notation);
-        }
+        for (int i = 0; i < kLayoutEntries; ++i) AppendLayoutEntry(out, square, i, notation);
     } else {
         out += "\r\n\tBOGSTAV\t\"";
         out += square.text[0];
         out += '"';
-        appendTab(out);
-        AppendReal(out, square.lineHeight[0], notation);
-        appendTab(out);
-        AppendInt(out, square.widthSet[0]);
-        appendTab(out);
-        AppendReal(out, square.widthRatio[0], notation);
-        appendTab(out);
-        AppendReal(out, square.lineRaise[0], notation);
+        AppendLayoutEntry(out, square, 0, notation);
         appendTab(out);
         AppendReal(out, square.reserved, notation);
     }

@@ -8,6 +8,11 @@
 
 namespace document {
 
+// Appends one layout entry: a tab before each of line height, width flag, width ratio and
+// raise.
+void AppendLayoutEntry(std::string& out, const RelaFont& layout, int entry,
+                       RealNotation notation = RealNotation::General);
+
 // Appends the record (line end, kind word, quoted letter or text, layout, separators).
 // A quote inside a clue text is written doubled, so the text reads back whole.
 void WriteSquare(std::string& out, const KPoint& square,
