@@ -129,8 +129,7 @@ double ReadNumber(KztReader& in) {
     return negative ? -value : value;
 }
 
-void AppendLayoutEntry(std::string& out, const RelaFont& layout, int entry,
-                       RealNotation notation) {
+void AppendLayoutEntry(std::string& out, const RelaFont& layout, int entry, RealNotation notation) {
     appendTab(out);
     AppendReal(out, layout.lineHeight[entry], notation);
     appendTab(out);
