@@ -1,10 +1,5 @@
 #include "samling.h"
 
-#include <algorithm>
-#include <cstring>
-#include <functional>
-#include <utility>
-
 namespace document {
 
 Samling::Samling(int width, int height) : width_(width), height_(height) {
@@ -25,21 +20,24 @@ bool BreaksRun(const KPoint& square) {
 }
 
 namespace {
-// Walks the runs of one direction; `square(line, pos)` gives the square at position `pos`
-// of line `line`, `place(line, pos)` its (column, row).
-template <typename Square, typename Place, typename OnRun>
-void walkRuns(int lines, int length, Square square, Place place, OnRun onLetter) {
+// Walks the runs across (row by row) or down (column by column), calling
+// onLetter(number, first, column, row, letter) for every letter of a run.
+template <typename OnLetter>
+void walkRuns(const Samling& grid, bool across, OnLetter& onLetter) {
+    const int lines = across ? grid.height() : grid.width();
+    const int length = across ? grid.width() : grid.height();
     int number = 0;
     for (int line = 1; line <= lines; ++line) {
         bool inRun = false;
         for (int pos = 1; pos <= length; ++pos) {
-            const KPoint& k = square(line, pos);
+            const int column = across ? pos : line;
+            const int row = across ? line : pos;
+            const KPoint& k = grid.At(column, row);
             if (BreaksRun(k)) {
                 if (inRun) ++number;
                 inRun = false;
                 continue;
             }
-            auto [column, row] = place(line, pos);
             onLetter(number, !inRun, column, row, k.Letter());
             inRun = true;
         }
@@ -77,44 +75,24 @@ struct Lister {
 
 int Samling::CountAcross() const {
     Counter c;
-    walkRuns(
-        height_, width_, [&](int y, int x) -> const KPoint& { return At(x, y); },
-        [](int y, int x) {
-            return std::pair{x, y};
-        },
-        std::ref(c));
+    walkRuns(*this, true, c);
     return c.count;
 }
 
 int Samling::CountDown() const {
     Counter c;
-    walkRuns(
-        width_, height_, [&](int x, int y) -> const KPoint& { return At(x, y); },
-        [](int x, int y) {
-            return std::pair{x, y};
-        },
-        std::ref(c));
+    walkRuns(*this, false, c);
     return c.count;
 }
 
 void Samling::ListAcross(GridWord* records) const {
     Lister l{records};
-    walkRuns(
-        height_, width_, [&](int y, int x) -> const KPoint& { return At(x, y); },
-        [](int y, int x) {
-            return std::pair{x, y};
-        },
-        std::ref(l));
+    walkRuns(*this, true, l);
 }
 
 void Samling::ListDown(GridWord* records) const {
     Lister l{records};
-    walkRuns(
-        width_, height_, [&](int x, int y) -> const KPoint& { return At(x, y); },
-        [](int x, int y) {
-            return std::pair{x, y};
-        },
-        std::ref(l));
+    walkRuns(*this, false, l);
 }
 
 }  // namespace document
