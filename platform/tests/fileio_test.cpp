@@ -1,6 +1,7 @@
 #include "platform/fileio.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,20 +11,16 @@
 namespace platform {
 namespace {
 
-namespace fs = std::filesystem;
-
-class FileIo : public ::testing::Test {
+class FileIo : public testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("fileio-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
+        char pattern[] = "/tmp/fileio-test-XXXXXX";
+        dir_ = mkdtemp(pattern);
     }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string at(const char* name) const { return (dir_ / name).string(); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string at(const char* name) const { return dir_ + "/" + name; }
 
-    fs::path dir_;
+    std::string dir_;
 };
 
 TEST_F(FileIo, ReadsRegularFilesWhole) {
@@ -36,7 +33,7 @@ TEST_F(FileIo, ReadsRegularFilesWhole) {
 
 // Only regular files are read: a folder misleads and a pipe without a writer would block.
 TEST_F(FileIo, RefusesWhatIsNoRegularFileWithAReason) {
-    fs::create_directory(at("folder"));
+    std::filesystem::create_directory(at("folder"));
     ASSERT_EQ(::mkfifo(at("pipe").c_str(), 0600), 0);
     for (const char* name : {"missing", "folder", "pipe"}) {
         std::string error;
