@@ -152,9 +152,7 @@ private:
         if (FontServes(inUse_, wanted) && inUse_.escapement == working_.escapement) return;
         surface_.SelectFont(previousFont_);
         surface_.DeleteFont(font_);
-        inUse_ = working_;
-        inUse_.height = wanted.height;
-        inUse_.width = wanted.width;
+        inUse_ = ClueFontOfLine(square_, working_, a_, line_);
         font_ = surface_.CreateFont(inUse_);
         surface_.SelectFont(font_);
     }
