@@ -196,9 +196,7 @@ std::vector<std::string> Profile::sections() const {
     for (const std::string& line : lines_) {
         const auto name = sectionName(line);
         if (!name) continue;
-        bool seen = false;
-        for (const std::string& known : names) seen = seen || equalsNoCase(known, *name);
-        if (!seen) names.emplace_back(*name);
+        if (!containsNoCase(names, *name)) names.emplace_back(*name);
     }
     return names;
 }
@@ -210,9 +208,7 @@ std::vector<std::string> Profile::keys(std::string_view section) const {
     for (size_t i = range->header + 1; i < range->end; ++i) {
         const auto line = keyLine(lines_[i]);
         if (!line) continue;
-        bool seen = false;
-        for (const std::string& known : names) seen = seen || equalsNoCase(known, line->key);
-        if (!seen) names.emplace_back(line->key);
+        if (!containsNoCase(names, line->key)) names.emplace_back(line->key);
     }
     return names;
 }

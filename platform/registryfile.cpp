@@ -467,9 +467,7 @@ std::vector<std::string> RegistryFile::subkeys(Hive hive,
     for (const RegistrySection& section : sections) {
         if (!section.known || section.hive != hive || !isBelow(section.names, names)) continue;
         const std::string& child = section.names[names.size()];
-        bool seen = false;
-        for (const std::string& known : result) seen = seen || equalsNoCase(known, child);
-        if (!seen) result.push_back(child);
+        if (!containsNoCase(result, child)) result.push_back(child);
     }
     return result;
 }

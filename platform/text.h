@@ -1,6 +1,10 @@
 #pragma once
 // Small text checks shared by the settings and registry files.
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/cp1252.h"
 
 namespace platform {
 
@@ -15,6 +19,14 @@ inline std::string_view trim(std::string_view s) {
 // A CR or LF would split the line a name or value is written on.
 inline bool hasLineBreak(std::string_view s) {
     return s.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// True when `names` holds `name` in any letter case (equalsNoCase).
+inline bool containsNoCase(const std::vector<std::string>& names, std::string_view name) {
+    for (const std::string& known : names) {
+        if (equalsNoCase(known, name)) return true;
+    }
+    return false;
 }
 
 }  // namespace platform
