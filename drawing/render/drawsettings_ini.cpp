@@ -6,11 +6,12 @@ void ReadDrawSettings(const platform::Profile& profile, DrawSettings& settings) 
     const char* section = kSettingsSection;
     const DrawSettings defaults;
     settings.solutionFont = defaults.solutionFont;
-    settings.solutionFont.setFace(profile.readString(section, "LosFont", "Arial").c_str());
-    settings.clueFont = settings.solutionFont;
-    settings.clueFont.weight = 600;
-    settings.clueFont.setFace(profile.readString(section, "LedFont", "Technical").c_str());
-    settings.clueFont.height = profile.readInt(section, "LedStor", 20);
+    settings.solutionFont.setFace(
+        profile.readString(section, "LosFont", defaults.solutionFont.faceName).c_str());
+    settings.clueFont = defaults.clueFont;
+    settings.clueFont.setFace(
+        profile.readString(section, "LedFont", defaults.clueFont.faceName).c_str());
+    settings.clueFont.height = profile.readInt(section, "LedStor", defaults.clueFont.height);
 
     settings.defaultWidth = profile.readInt(section, "Bredde", defaults.defaultWidth);
     settings.defaultHeight = profile.readInt(section, "Hojde", defaults.defaultHeight);
