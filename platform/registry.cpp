@@ -106,11 +106,7 @@ std::vector<std::string> RegistryKey::below(const std::vector<std::string>& more
     return all;
 }
 
-std::string RegistryKey::path() const {
-    std::string text(hiveName(hive_));
-    for (const std::string& name : names_) text += "\\" + name;
-    return text;
-}
+std::string RegistryKey::path() const { return keyPath(hive_, names_); }
 
 std::optional<RegistryKey> RegistryKey::open(std::string_view subkey, int* errorCode) const {
     const auto more = splitKeyPath(subkey);

@@ -237,6 +237,12 @@ std::string_view hiveName(Hive hive) {
     return {};
 }
 
+std::string keyPath(Hive hive, const std::vector<std::string>& names) {
+    std::string text(hiveName(hive));
+    for (const std::string& name : names) text += "\\" + name;
+    return text;
+}
+
 int RegistryValue::windowsType() const {
     switch (type) {
         case ValueType::String:
@@ -362,14 +368,9 @@ std::string RegistryFile::serialize() const {
     for (const std::string& line : preamble) appendLine(out, line);
     appendLine(out, "");
     for (const RegistrySection& section : sections) {
-        std::string header = "[";
-        if (section.known) {
-            header += hiveName(section.hive);
-            for (const std::string& name : section.names) header += "\\" + name;
-        } else {
-            header += section.header;
-        }
-        appendLine(out, header + "]");
+        appendLine(
+            out,
+            "[" + (section.known ? keyPath(section.hive, section.names) : section.header) + "]");
         for (const RegistryValue& value : section.values) {
             std::string line = value.name.empty() ? "@=" : quoted(value.name) + "=";
             switch (value.type) {

@@ -26,6 +26,9 @@ enum class Hive { ClassesRoot, LocalMachine, CurrentUser };
 // "HKEY_CLASSES_ROOT", "HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER".
 std::string_view hiveName(Hive hive);
 
+// "HKEY_CLASSES_ROOT\Trelmo.Application\Tegninger": the hive's full name, then the names.
+std::string keyPath(Hive hive, const std::vector<std::string>& names);
+
 enum class ValueType { String, ExpandString, Dword, Other };
 
 struct RegistryValue {
