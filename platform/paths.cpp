@@ -32,8 +32,7 @@ size_t fileNameStart(std::string_view path, char sep) {
 
 std::string joinPath(std::string_view dir, std::string_view name, char sep) {
     while (!name.empty() && name.front() == sep && !dir.empty()) name.remove_prefix(1);
-    std::string result(dir);
-    if (!result.empty() && result.back() != sep) result += sep;
+    std::string result = withTrailingSeparator(dir, sep);
     result += name;
     return result;
 }
@@ -91,9 +90,7 @@ std::string convertSeparators(std::string_view path, char from, char to) {
 
 std::optional<std::string> findFileNoCase(const std::string& dir, std::string_view name) {
     if (name.empty() || name.find('/') != std::string_view::npos) return std::nullopt;
-    const auto inDir = [&](std::string_view entry) {
-        return dir.empty() ? std::string(entry) : joinPath(dir, entry, '/');
-    };
+    const auto inDir = [&](std::string_view entry) { return joinPath(dir, entry, '/'); };
     struct stat st {};
     if (::lstat(inDir(name).c_str(), &st) == 0) return inDir(name);
 
@@ -111,7 +108,7 @@ std::optional<std::string> findFileNoCase(const std::string& dir, std::string_vi
 
 std::string pathNoCase(const std::string& dir, std::string_view name) {
     if (auto found = findFileNoCase(dir, name)) return std::move(*found);
-    return dir.empty() ? std::string(name) : joinPath(dir, name, '/');
+    return joinPath(dir, name, '/');
 }
 
 std::optional<std::string> findPathNoCase(const std::string& path) {
@@ -125,7 +122,7 @@ std::optional<std::string> findPathNoCase(const std::string& path) {
         pos = next + 1;
         if (part.empty()) continue;
         if (part == "." || part == "..") {
-            current = current.empty() ? std::string(part) : joinPath(current, part, '/');
+            current = joinPath(current, part, '/');
             continue;
         }
         const auto found = findFileNoCase(current, part);
