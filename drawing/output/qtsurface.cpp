@@ -108,6 +108,12 @@ const QList<QGlyphRun>& QtSurface::Font::Shaped(const QString& text) {
     return *shaped.insert(text, std::move(runs));
 }
 
+int QtSurface::Font::Advance(const QString& text) {
+    if (auto found = advances.constFind(text); found != advances.constEnd()) return *found;
+    if (advances.size() >= kShapedLimit) advances.clear();
+    return *advances.insert(text, QFontMetrics(font).horizontalAdvance(text));
+}
+
 std::shared_ptr<QtSurface::Font> QtSurface::FontFor(const FontDescription& description) {
     // Leaked on purpose: fonts must not outlive the application object at exit.
     static auto* cache = new std::map<std::string, std::shared_ptr<Font>>;
@@ -240,7 +246,7 @@ void QtSurface::TextOut(int x, int y, std::string_view text) {
 void QtSurface::DrawCentredText(const Rect& rect, std::string_view text) {
     if (text.empty()) return;
     const QString line = FromCp1252(text);
-    const int advance = QFontMetrics(fonts_[font_]->font).horizontalAdvance(line);
+    const int advance = fonts_[font_]->Advance(line);
     painter_.save();
     painter_.setClipRect(ToQRect(rect), Qt::IntersectClip);
     DrawTextAt(rect.left + (rect.right - rect.left - advance) / 2, rect.top, line);

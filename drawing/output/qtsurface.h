@@ -54,6 +54,9 @@ public:
         // same clue lines again, and shaping is most of what drawing a text costs.
         QHash<QString, QList<QGlyphRun>> shaped;
         const QList<QGlyphRun>& Shaped(const QString& text);
+        // Widths of the texts already centred in this font (measuring shapes the text too).
+        QHash<QString, int> advances;
+        int Advance(const QString& text);
     };
     static std::shared_ptr<Font> FontFor(const render::FontDescription& description);
 

@@ -213,6 +213,34 @@ TEST_F(QtSurfaceTest, StoredShapesDrawAsThePainterDrawsText) {
     }
 }
 
+// Centring measures each text once per font; a repaint must centre it exactly as the first
+// paint did, and a text of another width by its own width.
+TEST_F(QtSurfaceTest, CentredTextLandsInTheMiddleEveryTime) {
+    render::FontDescription description;
+    description.setFace("Arial");
+    description.height = 24;
+    const Rect rect{20, 30, 180, 60};
+    QImage first;
+    for (const char* text : {"MIDT", "MIDT", "I"}) {
+        image_.fill(Qt::white);
+        QPainter painter(&image_);
+        QtSurface surface(painter, Rect{0, 0, 200, 150});
+        const auto font = surface.CreateFont(description);
+        const auto previous = surface.SelectFont(font);
+        surface.DrawCentredText(rect, text);
+        surface.SelectFont(previous);
+        surface.DeleteFont(font);
+        painter.end();
+        const QRect box = Inked();
+        EXPECT_NEAR(box.center().x(), (rect.left + rect.right) / 2, 2) << text;
+        EXPECT_GE(box.top(), rect.top) << text;
+        if (first.isNull())
+            first = image_.copy();
+        else if (std::string_view(text) == "MIDT")
+            EXPECT_TRUE(image_ == first);
+    }
+}
+
 TEST_F(QtSurfaceTest, VisibleTestAndPictureStretch) {
     QPainter painter(&image_);
     QtSurface surface(painter, Rect{50, 50, 100, 100});
