@@ -14,8 +14,7 @@ int rounded(double value) { return static_cast<int>(std::lround(value)); }
 }  // namespace
 
 std::string SettingsPath(const std::string& dir) {
-    if (auto found = platform::findFileNoCase(dir, kSettingsFileName)) return *found;
-    return platform::joinPath(dir, kSettingsFileName, platform::kNativeSeparator);
+    return platform::pathNoCase(dir, kSettingsFileName);
 }
 
 void ReadSettings(const platform::Profile& p, render::DrawSettings& s, std::string& pictureDir) {
