@@ -42,6 +42,16 @@ QString qtFilter(const std::string& filter) {
     return names.join(";;");
 }
 
+// Runs a file dialog; the chosen file, or nothing on Cancel. File names on this system are
+// case-sensitive, so the default suffix is lower case to match the filter.
+std::optional<std::string> chosenFile(QFileDialog& dialog, const std::string& defaultExtension) {
+    dialog.setDefaultSuffix(qt(defaultExtension).toLower());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front().toStdString();
+}
+
 void copyText(char* dest, std::size_t size, const QString& text) {
     const std::string bytes = cp1252(text);
     std::strncpy(dest, bytes.c_str(), size - 1);
@@ -114,12 +124,7 @@ std::optional<std::string> QtDialogs::openFileName(const std::string& filter,
     QFileDialog dialog(owner(), QString(), QString(), qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    // File names on this system are case-sensitive; a lower-case suffix matches the filter.
-    dialog.setDefaultSuffix(qt(defaultExtension).toLower());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().front().toStdString();
+    return chosenFile(dialog, defaultExtension);
 }
 
 std::optional<std::string> QtDialogs::saveFileName(const std::string& filter,
@@ -129,11 +134,7 @@ std::optional<std::string> QtDialogs::saveFileName(const std::string& filter,
                        qtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(qt(defaultExtension).toLower());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().front().toStdString();
+    return chosenFile(dialog, defaultExtension);
 }
 
 bool QtDialogs::chooseFont(render::FontDescription& font, render::Rgb& colour) {
