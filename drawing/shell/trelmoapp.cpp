@@ -81,11 +81,6 @@ void TTrelmoApp::InitInstance(const QStringList& arguments) {
     }
 }
 
-bool TTrelmoApp::answers(int id) {
-    return id == cmd::GeneralZoom || id == cmd::SaveSetup || id == cmd::HelpContents ||
-           id == cmd::About;
-}
-
 void TTrelmoApp::command(int id) {
     switch (id) {
         case cmd::GeneralZoom:

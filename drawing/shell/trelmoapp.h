@@ -40,7 +40,6 @@ public:
     TTrelmoFrame* frame() const { return frame_.get(); }
 
     // Application commands (General Zoom, Save setup, Help contents, About).
-    static bool answers(int id);
     void command(int id);
 
     void GeneralZoom();

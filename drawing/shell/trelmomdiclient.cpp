@@ -57,14 +57,6 @@ void TTrelmoMDIClient::startHandOver(const std::string& blockName,
     handOver_->onMessage = [this](int wParam) { return handOverMessage(wParam); };
 }
 
-bool TTrelmoMDIClient::answers(int id) {
-    if (id == cmd::New || id == cmd::CloseAll) return true;
-    for (const auto& c : kCommands) {
-        if (c.id == id) return true;
-    }
-    return false;
-}
-
 void TTrelmoMDIClient::command(int id) {
     if (id == cmd::New) {
         NewCrossword();

@@ -34,7 +34,6 @@ public:
     TTrelmoWindow* activeCrosswordWindow() const;
     std::vector<TTrelmoWindow*> crosswordWindows() const;
 
-    static bool answers(int id);
     void command(int id);
 
     // The generator's message: 1 opens the crossword named in the hand-over block, 2 brings

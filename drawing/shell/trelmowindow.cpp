@@ -87,14 +87,6 @@ TTrelmoWindow::TTrelmoWindow(QWidget* parent) : QAbstractScrollArea(parent) {
     setScrollRange(range.column, range.row);
 }
 
-bool TTrelmoWindow::answers(int id) {
-    if (id == cmd::Save || id == cmd::SaveAs || id == cmd::ViewAllSolutions) return true;
-    for (const auto& c : kCommands) {
-        if (c.id == id) return true;
-    }
-    return false;
-}
-
 void TTrelmoWindow::command(int id) {
     if (id == cmd::Save) {
         Save();

@@ -30,7 +30,6 @@ public:
     // The close prompt for a changed document; true when the window may close.
     bool CanClose();
 
-    static bool answers(int id);
     void command(int id);
 
     // The frame's title (the document's path, or Document - N); empty without a frame.
