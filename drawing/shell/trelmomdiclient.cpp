@@ -39,6 +39,16 @@ const ClientCommand kCommands[] = {
     {cmd::DefaultSize, &TTrelmoMDIClient::DefaultSize},
 };
 
+// The font dialog on copies; the font and colour take the choice only when it is confirmed.
+bool chooseFontAndColour(render::FontDescription& font, render::Rgb& colour) {
+    render::FontDescription chosenFont = font;
+    render::Rgb chosenColour = colour;
+    if (!dialogs().chooseFont(chosenFont, chosenColour)) return false;
+    font = chosenFont;
+    colour = chosenColour;
+    return true;
+}
+
 }  // namespace
 
 TTrelmoMDIClient::TTrelmoMDIClient(TTrelmoApp& app, QWidget* parent)
@@ -169,11 +179,7 @@ void TTrelmoMDIClient::repaintActiveAndFrame() {
 
 void TTrelmoMDIClient::SetClueFont() {
     render::DrawSettings& settings = render::drawSettings();
-    render::FontDescription font = settings.clueFont;
-    render::Rgb colour = settings.clueColour;
-    if (!dialogs().chooseFont(font, colour)) return;
-    settings.clueFont = font;
-    settings.clueColour = colour;
+    if (!chooseFontAndColour(settings.clueFont, settings.clueColour)) return;
     render::currentClueFont = settings.clueFont;
     if (TTrelmoWindow* w = activeCrosswordWindow()) w->view.clueFont = settings.clueFont;
     repaintActiveAndFrame();
@@ -181,11 +187,7 @@ void TTrelmoMDIClient::SetClueFont() {
 
 void TTrelmoMDIClient::SetSolutionFont() {
     render::DrawSettings& settings = render::drawSettings();
-    render::FontDescription font = settings.solutionFont;
-    render::Rgb colour = settings.solutionColour;
-    if (!dialogs().chooseFont(font, colour)) return;
-    settings.solutionFont = font;
-    settings.solutionColour = colour;
+    if (!chooseFontAndColour(settings.solutionFont, settings.solutionColour)) return;
     if (TTrelmoWindow* w = activeCrosswordWindow()) w->view.solutionFont = settings.solutionFont;
     repaintActiveAndFrame();
 }

@@ -345,6 +345,35 @@ TEST_F(Windows, ThicknessPromptsKeepTheOldValueOutsideTheRange) {
     EXPECT_EQ(script.prompts[0].title, "Tykkelse p\xE5 Pile");
 }
 
+TEST_F(Windows, FontCommandsTakeTheChoiceOnlyOnOk) {
+    frame().dispatch(cmd::New);
+    const render::DrawSettings before = render::drawSettings();
+    render::FontDescription chosen;
+    chosen.setFace("Courier");
+    chosen.height = -18;
+    const render::Rgb blue{0, 0, 200};
+
+    script.fontAnswers = {std::nullopt, std::nullopt};
+    frame().dispatch(cmd::SetFont);
+    frame().dispatch(cmd::SolutionFont);
+    EXPECT_EQ(render::drawSettings().clueFont, before.clueFont);
+    EXPECT_EQ(render::drawSettings().clueColour, before.clueColour);
+    EXPECT_EQ(render::drawSettings().solutionFont, before.solutionFont);
+    EXPECT_EQ(render::drawSettings().solutionColour, before.solutionColour);
+
+    script.fontAnswers = {std::pair{chosen, blue}, std::pair{chosen, blue}};
+    frame().dispatch(cmd::SetFont);
+    EXPECT_EQ(render::drawSettings().clueFont, chosen);
+    EXPECT_EQ(render::drawSettings().clueColour, blue);
+    EXPECT_EQ(render::currentClueFont, chosen);
+    EXPECT_EQ(active()->view.clueFont, chosen);
+    EXPECT_EQ(render::drawSettings().solutionFont, before.solutionFont);
+    frame().dispatch(cmd::SolutionFont);
+    EXPECT_EQ(render::drawSettings().solutionFont, chosen);
+    EXPECT_EQ(render::drawSettings().solutionColour, blue);
+    EXPECT_EQ(active()->view.solutionFont, chosen);
+}
+
 TEST_F(Windows, SaveSetupWritesTheActiveWindowsSqueezeOrOneHundred) {
     const std::string ini = file("Trelmo.ini");
     frame().dispatch(cmd::SaveSetup);
