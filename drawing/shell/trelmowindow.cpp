@@ -49,15 +49,9 @@ std::string format(const char* pattern, double value) {
     return text;
 }
 
-std::string formatInt(const char* pattern, int value) {
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
-
 // A thickness prompt: the value read is taken when it lies in [low, high].
 void askThickness(const char* title, const char* text, int& setting, int low, int high) {
-    const auto answer = dialogs().prompt(title, text, formatInt("%d", setting), 3);
+    const auto answer = dialogs().prompt(title, text, std::to_string(setting), 3);
     if (!answer) return;
     const int value = ReadInt(*answer);
     if (value >= low && value <= high) setting = value;
