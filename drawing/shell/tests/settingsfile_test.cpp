@@ -41,6 +41,20 @@ TEST(Settings, MissingFileGivesTheDefaults) {
     EXPECT_EQ(pictureDir, "from registry");
 }
 
+TEST(Settings, ValuesAreConvertedAsStored) {
+    const auto s = read(
+        "[Opsat]\r\nLosFont=Courier\r\nLedFont=Times\r\nLedStor=-24\r\nZoom=1000\r\n"
+        "Losning=5\r\nMidtstil=257\r\nSqeeze=90\r\nMasFont=80\r\n");
+    EXPECT_STREQ(s.solutionFont.faceName, "Courier");
+    EXPECT_STREQ(s.clueFont.faceName, "Times");
+    EXPECT_EQ(s.clueFont.height, -24);
+    EXPECT_DOUBLE_EQ(s.zoomPercent, 100.0);
+    EXPECT_EQ(s.showSolution, 1);
+    EXPECT_EQ(s.centreText, 1);  // low byte only
+    EXPECT_DOUBLE_EQ(s.squeeze, 0.9);
+    EXPECT_DOUBLE_EQ(s.fontSqueeze, 80);
+}
+
 TEST(Settings, PixOverridesTheRegistryFolder) {
     std::string pictureDir = "c:\\reg";
     render::DrawSettings s;
