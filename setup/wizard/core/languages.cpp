@@ -24,16 +24,7 @@ const std::array<LanguageEntry, 4>& languageEntries(LanguageCode ui) {
         entries({"Castellano", "Inglés", "Alemán", "Danés"}, {Spanish, English, German, Danish});
     static const auto english =
         entries({"English", "German", "Spanish", "Danish"}, {English, German, Spanish, Danish});
-    switch (knownLanguage(ui)) {
-        case Danish:
-            return danish;
-        case German:
-            return german;
-        case Spanish:
-            return spanish;
-        default:
-            return english;
-    }
+    return byLanguage<const std::array<LanguageEntry, 4>&>(ui, danish, german, spanish, english);
 }
 
 LanguageCode languageOfEntry(LanguageCode ui, int index) {

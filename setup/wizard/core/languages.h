@@ -17,6 +17,21 @@ constexpr LanguageCode knownLanguage(LanguageCode code) {
     return code == Danish || code == German || code == Spanish ? code : English;
 }
 
+// Picks one of four values by language, in the order Danish, German, Spanish, English.
+template <typename T>
+constexpr T byLanguage(LanguageCode code, T da, T de, T es, T en) {
+    switch (knownLanguage(code)) {
+        case Danish:
+            return da;
+        case German:
+            return de;
+        case Spanish:
+            return es;
+        default:
+            return en;
+    }
+}
+
 // One entry of a language combo box: the name in the wizard's language and the code it means.
 struct LanguageEntry {
     std::string name;  // code page 1252

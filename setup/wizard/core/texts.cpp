@@ -435,16 +435,7 @@ const WizardTexts& wizardTexts(LanguageCode language) {
     static const WizardTexts german = germanTexts();
     static const WizardTexts spanish = spanishTexts();
     static const WizardTexts english = englishTexts();
-    switch (knownLanguage(language)) {
-        case Danish:
-            return danish;
-        case German:
-            return german;
-        case Spanish:
-            return spanish;
-        default:
-            return english;
-    }
+    return byLanguage<const WizardTexts&>(language, danish, german, spanish, english);
 }
 
 std::string copyFailureText(LanguageCode language, const std::string& source,
