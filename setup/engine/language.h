@@ -17,8 +17,6 @@ constexpr Lang langOf(LanguageCode code) {
 // One bit per language, for the manifest's language sets.
 enum LangBits : unsigned { Da = 1, De = 2, Es = 4, En = 8, AllLanguages = 15 };
 
-constexpr unsigned langBit(LanguageCode code) {
-    return byLanguage<unsigned>(code, Da, De, Es, En);
-}
+constexpr unsigned langBit(LanguageCode code) { return byLanguage<unsigned>(code, Da, De, Es, En); }
 
 }  // namespace engine
