@@ -90,6 +90,12 @@ void Registration::helpShortcut(const std::string& name, const std::string& desc
                    folders_.product);
 }
 
+void Registration::programShortcut(const std::string& folder, Group group, LanguageCode language,
+                                   const std::string& name, const std::string& description) {
+    createShortcut(folder + fileOf(group, Role::ProgramFile, language),
+                   folders_.programGroup + desktopFileName(name), name, description, folder);
+}
+
 void Registration::generatorAndDrawingHelpShortcuts() {
     if (choices_.installGenerator) {
         const auto lang = choices_.generatorLanguage;
@@ -126,9 +132,7 @@ void Registration::solverShortcut() {
         byLanguage<const char*>(ui_, "L\xF8ser", "L\xF6ser", "El Solucionador", "Quenzor");
     const std::string description =
         byLanguage<const char*>(ui_, "Ord finder", "Wort finder", "Buscar palabras", "Find words");
-    createShortcut(folders_.solver + fileOf(Group::SolverProgram, Role::ProgramFile, ui_),
-                   folders_.programGroup + desktopFileName(name), name, description,
-                   folders_.solver);
+    programShortcut(folders_.solver, Group::SolverProgram, ui_, name, description);
 }
 
 void Registration::solverValues() {
@@ -182,18 +186,14 @@ void Registration::generatorShortcut() {
     const auto lang = choices_.generatorLanguage;
     const std::string name =
         byLanguage<const char*>(lang, "Holmask", "Generator", "El Konstrel", "Brantov");
-    createShortcut(folders_.generator + fileOf(Group::GeneratorLanguage, Role::ProgramFile, lang),
-                   folders_.programGroup + desktopFileName(name), name, "Generator",
-                   folders_.generator);
+    programShortcut(folders_.generator, Group::GeneratorLanguage, lang, name, "Generator");
 }
 
 void Registration::drawingShortcut() {
     const auto lang = choices_.drawingProgramLanguage;
     const std::string name =
         byLanguage<const char*>(lang, "Trelmo", "Ritzkel", "El Planzor", "Pellomir");
-    createShortcut(folders_.drawing + fileOf(Group::DrawingProgram, Role::ProgramFile, lang),
-                   folders_.programGroup + desktopFileName(name), name, "Designer",
-                   folders_.drawing);
+    programShortcut(folders_.drawing, Group::DrawingProgram, lang, name, "Designer");
 }
 
 void Registration::drawingKey() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "setup/engine/installfolders.h"
+#include "setup/engine/manifest.h"
 #include "setup/wizard/setupchoices.h"
 
 namespace engine {
@@ -33,6 +34,9 @@ public:
 private:
     void helpShortcut(const std::string& name, const std::string& description,
                       const std::string& target);
+    // The menu entry of the program `group` keeps for `language` in `folder`, started there.
+    void programShortcut(const std::string& folder, Group group, wizard::LanguageCode language,
+                         const std::string& name, const std::string& description);
 
     const wizard::SetupChoices& choices_;
     const InstallFolders& folders_;
